@@ -1,0 +1,45 @@
+#include "application.h"
+
+#include "form2.h"
+
+#include <QApplication>
+
+#include <chrono>
+
+namespace vortalin::ui {
+
+namespace {
+
+std::uint64_t clockSeed() {
+    return std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+} // namespace
+
+Application::Application() : m_random(clockSeed()) {
+    // Hiding the main window for the options dialog must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application() = default;
+
+Form2& Application::form2() {
+    if (!m_form2)
+        m_form2 = std::make_unique<Form2>(*this);
+    return *m_form2;
+}
+
+Game& Application::game() {
+    if (!m_game)
+        m_game = std::make_unique<Game>(Game{m_state, form2(), m_random});
+    return *m_game;
+}
+
+void Application::quit() {
+    m_ending = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace vortalin::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "game/game.h"
+#include "game/gamestate.h"
+#include "game/random.h"
+
+#include <memory>
+
+namespace vortalin::ui {
+
+class Form2;
+
+// The one object that owns the game's tables, its random generator and the
+// six windows. Each window is created on first use, then only hidden and shown.
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    GameState& state() { return m_state; }
+    Random& random() { return m_random; }
+    // The game's procedures work on this; it draws on the main window.
+    Game& game();
+
+    // Windows. Dialogs are top-level, not children of Form2: disabling the
+    // main window must leave them usable.
+    Form2& form2();
+    // form1(), form3() ... form6() go here.
+
+    // Ends the program at once, even from inside a flight: the flight sees
+    // the ending at its next yield and returns, then the event loop ends.
+    void quit();
+    bool ending() const { return m_ending; }
+
+private:
+    GameState m_state;
+    GameRandom m_random;
+    // Windows, declared before the game that draws on them.
+    std::unique_ptr<Form2> m_form2;
+    // std::unique_ptr<Form1> m_form1; ... other windows here.
+    std::unique_ptr<Game> m_game;
+    bool m_ending = false;
+};
+
+} // namespace vortalin::ui

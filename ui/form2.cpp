@@ -1,0 +1,147 @@
+#include "form2.h"
+
+#include "application.h"
+#include "game/drawing.h"
+#include "game/mapgen.h"
+#include "game/ships.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace vortalin::ui {
+
+namespace {
+
+// A menu command; no role, so no platform moves "About" or "Esci" elsewhere.
+QAction* command(QWidget* owner, const QString& caption) {
+    auto* action = new QAction(caption, owner);
+    action->setMenuRole(QAction::NoRole);
+    return action;
+}
+
+} // namespace
+
+Form2::Form2(Application& app) : m_app(app) {
+    setWindowTitle(QStringLiteral("Vortalin"));
+    m_board = new BoardWidget(this);
+    setCentralWidget(m_board);
+    // The board is the screen; without a window manager to maximise it, the
+    // window still starts as large as the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize());
+    buildMenus();
+}
+
+void Form2::buildMenus() {
+    QMenuBar* bar = menuBar();
+    const auto menu = [&](const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->menuAction()->setMenuRole(QAction::NoRole);
+        return m->menuAction();
+    };
+    const auto item = [&](QAction* parent, const QString& caption, void (Form2::*handler)()) {
+        QAction* a = command(this, caption);
+        parent->menu()->addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    gioco = menu(QStringLiteral("Gioco"));
+    mappa = item(gioco, QStringLiteral("Nuova Mappa"), &Form2::mappa_Click);
+    astronavi = item(gioco, QStringLiteral("Sposta Astronavi"), &Form2::astronavi_Click);
+    inizia = item(gioco, QStringLiteral("Inizia Partita"), &Form2::inizia_Click);
+    Carmap = item(gioco, QStringLiteral("Carica mappa"), &Form2::Carmap_Click);
+    salvmap = item(gioco, QStringLiteral("Salva mappa"), &Form2::salvmap_Click);
+    opzionigioco = menu(QStringLiteral("Opzioni gioco"));
+    opzionifuori = item(opzionigioco, QStringLiteral("Opzioni"), &Form2::opzionifuori_Click);
+    spara = command(this, QStringLiteral("Spara"));
+    spara->setEnabled(false); // no match yet
+    bar->addAction(spara);
+    connect(spara, &QAction::triggered, this, &Form2::spara_Click);
+    hel = menu(QStringLiteral("Help"));
+    help = item(hel, QStringLiteral("Help"), &Form2::help_Click);
+    t = hel->menu()->addSeparator();
+    about = item(hel, QStringLiteral("About"), &Form2::about_Click);
+    fine = menu(QStringLiteral("Fine"));
+    esci = item(fine, QStringLiteral("Esci"), &Form2::esci_Click);
+}
+
+int Form2::drawplanet() {
+    return vortalin::drawplanet(m_app.game());
+}
+
+void Form2::mappa_Click() {
+    vortalin::mappa_Click(m_app.game());
+}
+
+void Form2::astronavi_Click() {
+    vortalin::astronavi_Click(m_app.game());
+}
+
+void Form2::inizia_Click() {}
+
+void Form2::Carmap_Click() {}
+
+void Form2::salvmap_Click() {}
+
+void Form2::opzionifuori_Click() {}
+
+void Form2::spara_Click() {}
+
+void Form2::help_Click() {}
+
+void Form2::about_Click() {}
+
+void Form2::esci_Click() {
+    m_app.quit();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_app.quit(); // the frame's close box ends the program, as "Esci"
+}
+
+void Form2::repaint() {
+    // A repaint of the window takes the drawn graphics with it.
+    m_board->clearGraphics();
+    m_board->flush(true);
+}
+
+void Form2::setFireEnabled(bool enabled) {
+    spara->setEnabled(enabled);
+}
+
+void Form2::setFireCaption(std::string_view caption) {
+    spara->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+}
+
+void Form2::message(std::string_view text) {
+    const QString shown = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    if (messageSink) {
+        messageSink(shown);
+        return;
+    }
+    if (m_app.ending())
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortalin"), shown, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool Form2::yield() {
+    if (m_app.ending())
+        return false;
+    QCoreApplication::processEvents();
+    return !m_app.ending();
+}
+
+ScreenSize Form2::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize();
+    return {size.width(), size.height()};
+}
+
+} // namespace vortalin::ui

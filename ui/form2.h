@@ -1,0 +1,92 @@
+#pragma once
+
+#include "boardwidget.h"
+#include "game/board.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+
+namespace vortalin::ui {
+
+class Application;
+
+// The main window: the board and the menu bar. It is the game's Board.
+class Form2 : public QMainWindow, public vortalin::Board {
+public:
+    explicit Form2(Application& app);
+
+    // Brings the body and ship pictures in line with the tables.
+    int drawplanet();
+
+    BoardWidget& board() { return *m_board; }
+    const BoardWidget& board() const { return *m_board; }
+
+    // Menu commands.
+    void mappa_Click();
+    void astronavi_Click();
+    void inizia_Click();
+    void Carmap_Click();
+    void salvmap_Click();
+    void opzionifuori_Click();
+    void spara_Click();
+    void help_Click();
+    void about_Click();
+    void esci_Click();
+
+    // vortalin::Board
+    void drawPoint(float x, float y, Rgb colour) override { m_board->drawPoint(x, y, colour); }
+    void drawLine(float x1, float y1, float x2, float y2, Rgb colour) override {
+        m_board->drawLine(x1, y1, x2, y2, colour);
+    }
+    void drawCircle(float cx, float cy, float radius, Rgb outline) override {
+        m_board->drawCircle(cx, cy, radius, outline);
+    }
+    void setFillColor(Rgb colour) override { m_board->setFillColor(colour); }
+    void clearGraphics() override { m_board->clearGraphics(); }
+    void repaint() override;
+    void setPicture(ImageArray array, int index, std::optional<int> stock) override {
+        m_board->setPicture(array, index, stock);
+    }
+    void movePicture(ImageArray array, int index, float left, float top) override {
+        m_board->movePicture(array, index, left, top);
+    }
+    void setFireEnabled(bool enabled) override;
+    void setFireCaption(std::string_view caption) override;
+    void message(std::string_view text) override;
+    [[nodiscard]] bool yield() override;
+    ScreenSize screenSize() const override;
+
+    // Where messages go instead of a message box; tests read them here.
+    std::function<void(const QString&)> messageSink;
+
+    // The menu tree, named as the menu items.
+    QAction* gioco = nullptr;
+    QAction* mappa = nullptr;
+    QAction* astronavi = nullptr;
+    QAction* inizia = nullptr;
+    QAction* Carmap = nullptr;
+    QAction* salvmap = nullptr;
+    QAction* opzionigioco = nullptr;
+    QAction* opzionifuori = nullptr;
+    QAction* spara = nullptr;
+    QAction* hel = nullptr;
+    QAction* help = nullptr;
+    QAction* t = nullptr;
+    QAction* about = nullptr;
+    QAction* fine = nullptr;
+    QAction* esci = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+
+    Application& m_app;
+    BoardWidget* m_board = nullptr;
+};
+
+} // namespace vortalin::ui

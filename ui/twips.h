@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace vortalin::ui {
+
+// The window catalogue gives every position and size in twips; at 96 dpi a
+// pixel is 15 twips. Rounds to the nearest pixel.
+inline constexpr int px(double twips) {
+    const double pixels = twips / 15.0;
+    return int(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
+}
+
+inline QSize sizeFromTwips(double width, double height) {
+    return {px(width), px(height)};
+}
+
+inline QRect rectFromTwips(double left, double top, double width, double height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+} // namespace vortalin::ui

@@ -1,0 +1,379 @@
+#include "mapfile/mapfile.h"
+#include "mapfile/mapformat.h"
+
+#include "game/memoryboard.h"
+#include "support/scriptedrandom.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+using namespace vortalin;
+
+Q_DECLARE_METATYPE(MapFileResult)
+
+namespace {
+
+// The game as the dialog sees it, with an in-memory main window.
+struct Fixture {
+    GameState state;
+    MemoryBoard board;
+    ScriptedRandom random;
+    Game game{state, board, random};
+};
+
+void putBody(PlanetTable& p, int row, double x, double y, double kind, double radius, double mass) {
+    p.x(row) = x;
+    p.y(row) = y;
+    p.kind(row) = kind;
+    p.radius(row) = radius;
+    p.mass(row) = mass;
+}
+
+// Eight bodies in a row, kinds 1 to 8, and both ships.
+GameState eightBodies(int planetCount) {
+    GameState s;
+    for (int row = 1; row <= 8; ++row)
+        putBody(s.planets, row, 100.0 * row, 300 + row, row, row < 5 ? 35 : 50, 3.97e24);
+    s.ships.x(0) = 120;
+    s.ships.y(0) = 700;
+    s.ships.x(1) = 900;
+    s.ships.y(1) = 710;
+    s.options[Option::planetCount] = planetCount;
+    s.options[Option::animationDelay] = 20;
+    s.currentTurn = 7;
+    s.lastShotInputs.angle(0) = " 45";
+    return s;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray mapBytes(const GameState& s) {
+    const MapBytes b = encodeMap(s.planets, s.ships);
+    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+}
+
+// Every picture element holds something, so a clear shows.
+void fillPictures(MemoryBoard& board) {
+    for (int k = 0; k < 10; ++k) {
+        board.setPicture(ImageArray::bodies, k, 13);
+        board.movePicture(ImageArray::bodies, k, -1, -1);
+    }
+    for (int j = 0; j < 2; ++j)
+        board.setPicture(ImageArray::ships, j, 13);
+}
+
+bool sameBodyPictures(const MemoryBoard& a, const MemoryBoard& b) {
+    for (std::size_t k = 0; k < 10; ++k) {
+        if (a.bodies[k].stock != b.bodies[k].stock || a.bodies[k].left != b.bodies[k].left ||
+            a.bodies[k].top != b.bodies[k].top)
+            return false;
+    }
+    return true;
+}
+
+// The boards of the committed seed maps in tests/maps, one per file name.
+std::vector<std::pair<QString, GameState>> seedBoards() {
+    GameState example;
+    putBody(example.planets, 1, 300, 200, 5, 50, 5.97e24);
+    example.ships.x(0) = 60;
+    example.ships.y(0) = 400;
+    example.ships.x(1) = 700;
+    example.ships.y(1) = 120;
+
+    GameState three;
+    putBody(three.planets, 1, 512, 384, 2, 35, 3.97e24);
+    putBody(three.planets, 2, 880, 610, 6, 50, 5.97e24);
+    putBody(three.planets, 3, 230, 700, 9, 75, 7.97e24);
+    three.ships.x(0) = 95;
+    three.ships.y(0) = 150;
+    three.ships.x(1) = 1100;
+    three.ships.y(1) = 860;
+
+    GameState all;
+    const double kinds[] = {1, 4, 5, 8, 9, 10, 11, 15, 12, 3};
+    const double radii[] = {35, 35, 50, 75, 75, 35, 35, 50, 50, 35};
+    const double masses[] = {3.97e24,  3.97e24, 5.97e24, 7.97e24, 7.97e24,
+                             -3.97e24, 2.57e25, 8.57e24, 8.57e24, 3.97e24};
+    for (int row = 1; row <= 10; ++row)
+        putBody(all.planets, row, 110.0 * row, 150 + 60 * (row % 4), kinds[row - 1], radii[row - 1],
+                masses[row - 1]);
+    all.ships.x(0) = 40;
+    all.ships.y(0) = 900;
+    all.ships.x(1) = 1200;
+    all.ships.y(1) = 40;
+
+    return {{"worked-example.vmp", example},
+            {"three-planets.vmp", three},
+            {"ten-bodies.vmp", all},
+            {"eight-bodies.vmp", eightBodies(8)},
+            {"empty.vmp", GameState{}}};
+}
+
+} // namespace
+
+class TestMapFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void saveClearsRowsAboveThePlanetCountInFileAndMemory();
+    void twoSavesOfOneBoardAreByteIdentical();
+    void savingOverALongerFileLeavesExactly888Bytes();
+    void failedSaveKeepsTheOldFileAndTheTables_data();
+    void failedSaveKeepsTheOldFileAndTheTables();
+    void refusedLoadLeavesTablesAndPicturesUntouched_data();
+    void refusedLoadLeavesTablesAndPicturesUntouched();
+    void loadReplacesTablesAndRedrawsButKeepsOptionsAndTurn();
+    void longerFileLoadsFromItsFirst888Bytes();
+    void moreBodiesThanThePlanetCountAreAllDrawnAndSavedDownToTheCount();
+    void outOfRangeValuesLoadAndSaveAgainUnchanged();
+    void committedSeedMapsStillLoadAsTheirBoards();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+};
+
+void TestMapFile::init() {
+    QVERIFY(m_dir.isValid());
+}
+
+void TestMapFile::saveClearsRowsAboveThePlanetCountInFileAndMemory() {
+    Fixture f;
+    f.state = eightBodies(3);
+    f.state.planets.x(0) = 7; // row 0 is written as it stands
+    const GameState before = f.state;
+
+    QCOMPARE(saveMapFile(f.game, path("three.vmp")), MapFileResult::done);
+
+    GameState expected = before;
+    for (int row = 4; row <= 20; ++row)
+        expected.planets.clearRow(row);
+    QCOMPARE(f.state, expected);
+    QCOMPARE(readAll(path("three.vmp")), mapBytes(expected));
+    QVERIFY(f.board.messages.empty());
+    QCOMPARE(f.board.bodies[5].stock, std::nullopt); // the save does not redraw
+}
+
+void TestMapFile::twoSavesOfOneBoardAreByteIdentical() {
+    Fixture f;
+    f.state = eightBodies(8);
+    QCOMPARE(saveMapFile(f.game, path("a.vmp")), MapFileResult::done);
+    const QByteArray first = readAll(path("a.vmp"));
+    QCOMPARE(saveMapFile(f.game, path("a.vmp")), MapFileResult::done);
+    QCOMPARE(saveMapFile(f.game, path("b.vmp")), MapFileResult::done);
+    QCOMPARE(first.size(), 888);
+    QCOMPARE(readAll(path("a.vmp")), first);
+    QCOMPARE(readAll(path("b.vmp")), first);
+}
+
+// A save in place would have left the old file's tail behind the map.
+void TestMapFile::savingOverALongerFileLeavesExactly888Bytes() {
+    Fixture f;
+    f.state = eightBodies(8);
+    writeFile(path("long.vmp"), QByteArray(2000, '\x5A'));
+    QCOMPARE(saveMapFile(f.game, path("long.vmp")), MapFileResult::done);
+    QCOMPARE(readAll(path("long.vmp")), mapBytes(f.state));
+}
+
+void TestMapFile::failedSaveKeepsTheOldFileAndTheTables_data() {
+    QTest::addColumn<QString>("name");
+    // Root ignores permission bits, so the failures come from the tree itself.
+    QTest::newRow("parent is a file") << "plain.vmp/inside.vmp";
+    QTest::newRow("path is a directory") << "folder.vmp";
+    QTest::newRow("parent missing") << "nowhere/x.vmp";
+}
+
+void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
+    QFETCH(QString, name);
+    const QByteArray old(100, '\x11');
+    writeFile(path("plain.vmp"), old);
+    QVERIFY(QDir(m_dir.path()).mkpath("folder.vmp"));
+    Fixture f;
+    f.state = eightBodies(2);
+    const GameState before = f.state;
+
+    QCOMPARE(saveMapFile(f.game, path(name)), MapFileResult::systemError);
+
+    QCOMPARE(f.state, before);
+    QCOMPARE(readAll(path("plain.vmp")), old);
+    QVERIFY(QFileInfo(path("folder.vmp")).isDir());
+    QCOMPARE(f.board.messages.size(), std::size_t(1));
+    const std::string& text = f.board.messages.front();
+    QVERIFY(text.starts_with("Impossibile salvare la mappa: "));
+    QVERIFY(text.size() > std::string("Impossibile salvare la mappa: ").size()); // the reason
+    QVERIFY(!QFileInfo::exists(path("nowhere")));
+}
+
+void TestMapFile::refusedLoadLeavesTablesAndPicturesUntouched_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<MapFileResult>("result");
+    QTest::addColumn<QString>("reason");
+
+    GameState good = eightBodies(3);
+    QByteArray nanMass = mapBytes(good);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    memcpy(nanMass.data() + 680, &nan, 8); // row 1 mass; this machine is little-endian
+
+    QTest::newRow("missing") << "missing.vmp" << QByteArray() << MapFileResult::missing
+                             << "il file non esiste";
+    QTest::newRow("empty") << "empty.vmp" << QByteArray("") << MapFileResult::tooShort
+                           << "il file è troppo corto per essere una mappa";
+    QTest::newRow("887 bytes") << "short.vmp" << mapBytes(good).left(887) << MapFileResult::tooShort
+                               << "il file è troppo corto per essere una mappa";
+    QTest::newRow("NaN mass") << "nan.vmp" << nanMass << MapFileResult::notFinite
+                              << "il file contiene valori non validi";
+    QTest::newRow("a directory") << "dir.vmp" << QByteArray() << MapFileResult::notAFile
+                                 << "il nome non indica un file";
+}
+
+void TestMapFile::refusedLoadLeavesTablesAndPicturesUntouched() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(MapFileResult, result);
+    QFETCH(QString, reason);
+    if (!contents.isNull())
+        writeFile(path(name), contents);
+    if (name == "dir.vmp")
+        QVERIFY(QDir(m_dir.path()).mkpath(name));
+    Fixture f;
+    f.state = eightBodies(3);
+    fillPictures(f.board);
+    const GameState before = f.state;
+    const MemoryBoard boardBefore = f.board;
+
+    QCOMPARE(loadMapFile(f.game, path(name)), result);
+
+    QCOMPARE(f.state, before);
+    QVERIFY(sameBodyPictures(f.board, boardBefore));
+    QCOMPARE(f.board.messages,
+             std::vector<std::string>{"Impossibile caricare la mappa: " + reason.toStdString()});
+    if (contents.isNull() && name != "dir.vmp")
+        QVERIFY(!QFileInfo::exists(path(name))); // refused, not created
+}
+
+void TestMapFile::loadReplacesTablesAndRedrawsButKeepsOptionsAndTurn() {
+    GameState saved;
+    saved.planets.x(1) = 300;
+    saved.planets.y(1) = 200;
+    saved.planets.kind(1) = 12; // drawing turns a fresh supernova into 15
+    saved.planets.radius(1) = 50;
+    saved.planets.mass(1) = 8.57e24;
+    saved.ships.x(0) = 40;
+    saved.ships.y(0) = 60;
+    saved.ships.x(1) = 500;
+    saved.ships.y(1) = 90;
+    writeFile(path("one.vmp"), mapBytes(saved));
+
+    Fixture f;
+    f.state = eightBodies(8);
+    f.board.fireEnabled = true;
+    fillPictures(f.board);
+    GameState expected = f.state;
+    expected.planets = saved.planets;
+    expected.planets.kind(1) = 15;
+    expected.ships = saved.ships;
+
+    QCOMPARE(loadMapFile(f.game, path("one.vmp")), MapFileResult::done);
+
+    QCOMPARE(f.state, expected);
+    QVERIFY(f.board.messages.empty());
+    QVERIFY(f.board.fireEnabled);
+    QCOMPARE(f.board.bodies[0].stock, std::optional<int>(14));
+    QCOMPARE(f.board.bodies[0].left, 250.f);
+    for (std::size_t k = 1; k < 10; ++k)
+        QCOMPARE(f.board.bodies[k].stock, std::nullopt);
+    QCOMPARE(f.board.ships[1].stock, std::optional<int>(12));
+    QCOMPARE(f.board.ships[1].left, 485.f);
+}
+
+void TestMapFile::longerFileLoadsFromItsFirst888Bytes() {
+    const GameState saved = eightBodies(8);
+    writeFile(path("long.vmp"), mapBytes(saved) + QByteArray(500, '\xFF'));
+    Fixture f;
+    QCOMPARE(loadMapFile(f.game, path("long.vmp")), MapFileResult::done);
+    QCOMPARE(f.state.planets, saved.planets);
+    QCOMPARE(f.state.ships, saved.ships);
+}
+
+// Drawing walks to the first zero x whatever the count; a later save keeps
+// only the counted bodies.
+void TestMapFile::moreBodiesThanThePlanetCountAreAllDrawnAndSavedDownToTheCount() {
+    writeFile(path("eight.vmp"), mapBytes(eightBodies(8)));
+    Fixture f;
+    f.state.options[Option::planetCount] = 3;
+
+    QCOMPARE(loadMapFile(f.game, path("eight.vmp")), MapFileResult::done);
+    QCOMPARE(f.state.options.planetCount(), 3);
+    for (int k = 0; k < 8; ++k)
+        QCOMPARE(f.board.bodies[std::size_t(k)].stock, std::optional<int>(k));
+    QCOMPARE(f.board.bodies[8].stock, std::nullopt);
+
+    QCOMPARE(saveMapFile(f.game, path("eight.vmp")), MapFileResult::done);
+    QCOMPARE(f.state.planets.x(3), 300.0);
+    QCOMPARE(f.state.planets.x(4), 0.0);
+    QCOMPARE(f.state.planets.mass(8), 0.0);
+}
+
+// Only a file written elsewhere holds these; none may bring the game down.
+void TestMapFile::outOfRangeValuesLoadAndSaveAgainUnchanged() {
+    GameState odd;
+    for (int row = 1; row <= 20; ++row)
+        putBody(odd.planets, row, row == 4 ? 0 : 1e308 / row, -1e308, row * 7 - 30, 1e308, -1);
+    odd.planets.kind(2) = 99;
+    odd.planets.kind(3) = -4;
+    odd.ships.x(0) = std::numeric_limits<double>::max();
+    odd.ships.x(2) = 5; // a third ship nobody draws
+    writeFile(path("odd.vmp"), mapBytes(odd));
+
+    Fixture f;
+    f.state.options[Option::planetCount] = 20;
+    QCOMPARE(loadMapFile(f.game, path("odd.vmp")), MapFileResult::done);
+    QCOMPARE(f.state.planets, odd.planets);
+    QCOMPARE(f.board.bodies[1].stock, std::nullopt); // kind 99 has no picture
+    QCOMPARE(f.board.bodies[3].stock, std::nullopt); // drawing stopped at the zero x
+
+    QCOMPARE(saveMapFile(f.game, path("again.vmp")), MapFileResult::done);
+    QCOMPARE(readAll(path("again.vmp")), mapBytes(odd));
+}
+
+// The seed maps are real files other tools start from; with
+// VORTALIN_WRITE_SEED_MAPS set, this writes them afresh.
+void TestMapFile::committedSeedMapsStillLoadAsTheirBoards() {
+    const QString dir = QFINDTESTDATA("maps");
+    QVERIFY(!dir.isEmpty());
+    for (const auto& [name, board] : seedBoards()) {
+        const QString file = QDir(dir).filePath(name);
+        if (qEnvironmentVariableIsSet("VORTALIN_WRITE_SEED_MAPS")) {
+            Fixture writer;
+            writer.state = board;
+            writer.state.options[Option::planetCount] = 10;
+            QCOMPARE(saveMapFile(writer.game, file), MapFileResult::done);
+        }
+        Fixture f;
+        QCOMPARE(loadMapFile(f.game, file), MapFileResult::done);
+        GameState expected = board;
+        for (int row = 1; row <= 10; ++row) {
+            if (expected.planets.kind(row) == 12)
+                expected.planets.kind(row) = 15; // drawn, so on the board
+        }
+        QCOMPARE(f.state.planets, expected.planets);
+        QCOMPARE(f.state.ships, expected.ships);
+        QCOMPARE(readAll(file), mapBytes(board));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestMapFile)
+#include "test_mapfile.moc"

@@ -36,19 +36,27 @@ QImage plainShip(QColor colour) {
 
 } // namespace
 
+// Painted every frame: held in the screen's own format, not as a palette.
 QImage starfieldPicture() {
 #ifdef VORTALIN_HAVE_ARTWORK
-    return vortalin::art::starfield();
-#else
+    if (QImage stars = vortalin::art::starfield(); !stars.isNull())
+        return stars.convertToFormat(QImage::Format_RGB32);
+#endif
     QImage image(1173, 853, QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
-#endif
 }
 
 std::array<QImage, stockPictureCount> stockPictures() {
     std::array<QImage, stockPictureCount> stock;
     for (int i = 0; i < stockPictureCount; ++i) {
+#ifdef VORTALIN_HAVE_ARTWORK
+        // Pictures are opaque: the black square hides what lies beneath.
+        if (QImage art = vortalin::art::stockPicture(i); !art.isNull()) {
+            stock[std::size_t(i)] = art.convertToFormat(QImage::Format_RGB32);
+            continue;
+        }
+#endif
         if (i == 11 || i == 12)
             stock[std::size_t(i)] = plainShip(i == 11 ? Qt::white : Qt::gray);
         else

@@ -1,0 +1,296 @@
+#include "ui/filelists.h"
+#include "ui/form5.h"
+
+#include "mapfile/mapfile.h"
+
+#include "game/memoryboard.h"
+#include "support/scriptedrandom.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vortalin;
+using vortalin::ui::Form5;
+
+namespace {
+
+GameState threeBodies() {
+    GameState s;
+    for (int row = 1; row <= 3; ++row) {
+        s.planets.x(row) = 200.0 * row;
+        s.planets.y(row) = 300;
+        s.planets.kind(row) = row;
+        s.planets.radius(row) = 35;
+        s.planets.mass(row) = 3.97e24;
+    }
+    s.ships.x(0) = 50;
+    s.ships.y(0) = 50;
+    s.ships.x(1) = 900;
+    s.ships.y(1) = 600;
+    s.options[Option::planetCount] = 3;
+    return s;
+}
+
+void touch(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+
+QStringList fileNames(const ui::FileList& list) {
+    QStringList names;
+    for (int i = 0; i < list.count(); ++i)
+        names << list.item(i)->text();
+    return names;
+}
+
+int rowOfPath(const ui::DirectoryList& list, const QString& path) {
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.item(i)->data(Qt::UserRole).toString() == path)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestForm5 : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pathHasOneSeparatorAtARootAndInASubdirectory_data();
+    void pathHasOneSeparatorAtARootAndInASubdirectory();
+    void nameIsCheckedBeforeAnyAction_data();
+    void nameIsCheckedBeforeAnyAction();
+    void everyExitEnablesTheMainWindowAndChangesNoTable_data();
+    void everyExitEnablesTheMainWindowAndChangesNoTable();
+    void clickedFileLoadsFromTheChosenDirectory();
+    void failedLoadStillClosesAndEnablesTheMainWindow();
+    void reopeningKeepsNameAndDirectoryAndListsAfresh();
+    void directoryListWalksUpAndDownAndTheFilesFollow();
+    void driveListStartsAtTheRootAndEndsAtHome();
+
+private:
+    void open(const QString& action);
+
+    std::unique_ptr<QTemporaryDir> m_temp;
+    QDir m_dir;
+    GameState m_state;
+    MemoryBoard m_board;
+    ScriptedRandom m_random;
+    Game m_game{m_state, m_board, m_random};
+    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<Form5> m_form;
+};
+
+void TestForm5::init() {
+    m_temp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_temp->isValid());
+    m_dir.setPath(m_temp->path());
+    m_state = threeBodies();
+    m_board.messages.clear();
+    m_main = std::make_unique<QWidget>();
+    m_main->show();
+    m_form = std::make_unique<Form5>(m_game, m_main.get());
+    m_form->Dir1->setPath(m_dir.path());
+}
+
+void TestForm5::cleanup() {
+    m_form.reset();
+    m_main.reset();
+    m_temp.reset();
+}
+
+// What the main window's menu commands do.
+void TestForm5::open(const QString& action) {
+    m_form->openFor(action);
+    m_main->setEnabled(false);
+}
+
+void TestForm5::pathHasOneSeparatorAtARootAndInASubdirectory_data() {
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    const QString sep = QDir::separator();
+    const QString root = QDir::toNativeSeparators(QDir::rootPath());
+    QTest::newRow("root") << QDir::rootPath() << "a.vmp" << root + "a.vmp";
+    QTest::newRow("subdirectory") << QDir::rootPath() + "Mappe"
+                                  << "a.vmp" << root + "Mappe" + sep + "a.vmp";
+    QTest::newRow("name passed on unchanged")
+        << QDir::rootPath() + "Mappe"
+        << " x.y/b.vmp" << root + "Mappe" + sep + " x.y/b.vmp";
+}
+
+void TestForm5::pathHasOneSeparatorAtARootAndInASubdirectory() {
+    QFETCH(QString, directory);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QCOMPARE(ui::mapFilePath(directory, name), path);
+}
+
+void TestForm5::nameIsCheckedBeforeAnyAction_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message"); // empty when the name passes
+    const QString tooShort = "Il nome deve essere di almeno 1 lettera";
+    const QString badExtension = "attenzione estensione non corretta ";
+    QTest::newRow("initial text") << ".vmp" << tooShort;
+    QTest::newRow("four letters") << "abcd" << tooShort;
+    QTest::newRow("empty") << "" << tooShort;
+    QTest::newRow("one letter") << "a.vmp" << QString();
+    QTest::newRow("capitals") << "a.VMP" << badExtension;
+    QTest::newRow("trailing blank") << "a.vmp " << badExtension;
+    QTest::newRow("no extension") << "abcde" << badExtension;
+}
+
+void TestForm5::nameIsCheckedBeforeAnyAction() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    open("Salva");
+    m_form->Text1->setText(name);
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+
+    const bool passes = message.isEmpty();
+    QCOMPARE(m_form->isVisible(), !passes);
+    QCOMPARE(m_main->isEnabled(), passes);
+    QCOMPARE(m_dir.entryList(QDir::Files), passes ? QStringList{name} : QStringList{});
+    if (passes)
+        QVERIFY(m_board.messages.empty());
+    else
+        QCOMPARE(m_board.messages, std::vector<std::string>{message.toStdString()});
+}
+
+void TestForm5::everyExitEnablesTheMainWindowAndChangesNoTable_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("exit");
+    enum { esci, closeBox, escape };
+    QTest::newRow("Esci, loading") << "Carica" << int(esci);
+    QTest::newRow("Esci, saving") << "Salva" << int(esci);
+    QTest::newRow("close box") << "Salva" << int(closeBox);
+    QTest::newRow("Escape") << "Carica" << int(escape);
+}
+
+void TestForm5::everyExitEnablesTheMainWindowAndChangesNoTable() {
+    QFETCH(QString, action);
+    QFETCH(int, exit);
+    m_state.options[Option::planetCount] = 2; // a save would clear row 3
+    const GameState before = m_state;
+    open(action);
+    m_form->Text1->setText("kept.vmp");
+    if (exit == 0)
+        QTest::mouseClick(m_form->Command2, Qt::LeftButton);
+    else if (exit == 1)
+        QVERIFY(m_form->close());
+    else
+        QTest::keyClick(m_form->Text1, Qt::Key_Escape);
+
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_state, before);
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("kept.vmp")));
+    QVERIFY(m_board.messages.empty());
+}
+
+void TestForm5::clickedFileLoadsFromTheChosenDirectory() {
+    GameState saved = threeBodies();
+    saved.planets.x(2) = 444;
+    Game writer{saved, m_board, m_random};
+    QCOMPARE(saveMapFile(writer, m_dir.filePath("duel.vmp")), MapFileResult::done);
+    m_state = GameState{};
+
+    open("Carica");
+    QCOMPARE(m_form->windowTitle(), QString("Carica"));
+    QCOMPARE(m_form->Command1->text(), QString("Carica"));
+    QCOMPARE(fileNames(*m_form->File1), QStringList{"duel.vmp"});
+    QListWidgetItem* item = m_form->File1->item(0);
+    QTest::mouseClick(m_form->File1->viewport(), Qt::LeftButton, {},
+                      m_form->File1->visualItemRect(item).center());
+    QCOMPARE(m_form->Text1->text(), QString("duel.vmp"));
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+
+    QCOMPARE(m_state.planets, saved.planets);
+    QCOMPARE(m_state.ships, saved.ships);
+    QCOMPARE(m_board.bodies[1].stock, std::optional<int>(1));
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_main->isEnabled());
+}
+
+void TestForm5::failedLoadStillClosesAndEnablesTheMainWindow() {
+    const GameState before = m_state;
+    open("Carica");
+    m_form->Text1->setText("absent.vmp");
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+    QCOMPARE(m_board.messages.size(), std::size_t(1));
+    QCOMPARE(m_state, before);
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("absent.vmp")));
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_main->isEnabled());
+}
+
+void TestForm5::reopeningKeepsNameAndDirectoryAndListsAfresh() {
+    QVERIFY(m_dir.mkpath("Mappe"));
+    const QString mappe = m_dir.filePath("Mappe");
+    m_form->Dir1->setPath(mappe);
+    touch(mappe + "/old.vmp");
+    open("Salva");
+    QCOMPARE(fileNames(*m_form->File1), QStringList{"old.vmp"});
+    m_form->move(33, 44);
+    m_form->Text1->setText("nuova.vmp");
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(mappe + "/nuova.vmp"));
+
+    touch(mappe + "/later.vmp");
+    touch(mappe + "/upper.VMP");
+    touch(mappe + "/longer.vmpx");
+    open("Carica");
+    QCOMPARE(m_form->Text1->text(), QString("nuova.vmp"));
+    QCOMPARE(m_form->Dir1->path(), mappe);
+    QCOMPARE(m_form->pos(), QPoint(33, 44));
+    QCOMPARE(fileNames(*m_form->File1), (QStringList{"later.vmp", "nuova.vmp", "old.vmp"}));
+    m_form->Command2_Click();
+
+    // A directory gone between two openings gives way to its parent.
+    QVERIFY(QDir(mappe).removeRecursively());
+    open("Carica");
+    QCOMPARE(m_form->Dir1->path(), m_dir.path());
+    QCOMPARE(m_form->File1->path(), m_dir.path());
+}
+
+void TestForm5::directoryListWalksUpAndDownAndTheFilesFollow() {
+    QVERIFY(m_dir.mkpath("giu"));
+    touch(m_dir.filePath("su.vmp"));
+    touch(m_dir.filePath("giu/sotto.vmp"));
+    open("Carica");
+    ui::DirectoryList& dir1 = *m_form->Dir1;
+
+    const int down = rowOfPath(dir1, m_dir.filePath("giu"));
+    QVERIFY(down >= 0);
+    emit dir1.itemActivated(dir1.item(down));
+    QCOMPARE(dir1.path(), m_dir.filePath("giu"));
+    QCOMPARE(fileNames(*m_form->File1), QStringList{"sotto.vmp"});
+
+    const int up = rowOfPath(dir1, m_dir.path());
+    QVERIFY(up >= 0 && up < dir1.currentRow());
+    emit dir1.itemActivated(dir1.item(up));
+    QCOMPARE(dir1.path(), m_dir.path());
+    QCOMPARE(fileNames(*m_form->File1), QStringList{"su.vmp"});
+    QCOMPARE(rowOfPath(dir1, QDir::rootPath()), 0);
+}
+
+void TestForm5::driveListStartsAtTheRootAndEndsAtHome() {
+    open("Salva");
+    ui::DriveList& drive1 = *m_form->Drive1;
+    QVERIFY(drive1.count() >= 1);
+    QCOMPARE(drive1.itemData(0).toString(), QDir::rootPath());
+    QCOMPARE(drive1.findData(QDir::homePath()) >= 0, true);
+
+    drive1.setCurrentIndex(drive1.findData(QDir::homePath()));
+    m_form->Drive1_Change();
+    QCOMPARE(m_form->Dir1->path(), QDir::homePath());
+    QCOMPARE(m_form->File1->path(), QDir::homePath());
+}
+
+QTEST_MAIN(TestForm5)
+#include "test_form5.moc"

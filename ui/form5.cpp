@@ -1,0 +1,140 @@
+#include "form5.h"
+
+#include "filelists.h"
+#include "twips.h"
+
+#include "mapfile/mapfile.h"
+#include "mapfile/maptexts.h"
+
+#if __has_include("assets/artwork.h")
+#include "assets/artwork.h"
+#define VORTALIN_HAVE_ARTWORK 1
+#endif
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace vortalin::ui {
+
+QString mapFilePath(const QString& directory, const QString& name) {
+    QString path = QDir::toNativeSeparators(directory);
+    if (!path.endsWith(QDir::separator()))
+        path += QDir::separator();
+    return path + name;
+}
+
+Form5::Form5(Game& game, QWidget* mainWindow) : m_game(game), m_mainWindow(mainWindow) {
+    setWindowTitle(QStringLiteral("Vortalin "));
+#ifdef VORTALIN_HAVE_ARTWORK
+    setWindowIcon(art::appIcon());
+#endif
+    setFixedSize(sizeFromTwips(6480, 3885));
+    buildControls();
+    Drive1->refresh();
+    Dir1->setPath(QDir::currentPath());
+    Drive1->followDirectory(Dir1->path());
+}
+
+void Form5::buildControls() {
+    Drive1 = new DriveList(this);
+    Drive1->setGeometry(rectFromTwips(210, 1980, 2835, 315));
+    Dir1 = new DirectoryList(this);
+    Dir1->setGeometry(rectFromTwips(210, 195, 2820, 1665));
+    File1 = new FileList(this);
+    File1->setGeometry(rectFromTwips(3225, 180, 3120, 2040));
+    Text1 = new QLineEdit(QStringLiteral(".vmp"), this);
+    Text1->setGeometry(rectFromTwips(1335, 2625, 4965, 360));
+    Command1 = new QPushButton(QStringLiteral("Command1"), this);
+    Command1->setGeometry(rectFromTwips(975, 3285, 2085, 450));
+    Label1 = new QLabel(QStringLiteral("Nome file"), this);
+    Label1->setGeometry(rectFromTwips(225, 2685, 825, 225));
+    Command2 = new QPushButton(QStringLiteral("Esci"), this);
+    Command2->setGeometry(rectFromTwips(3750, 3285, 2205, 450));
+
+    // Tab order as catalogued; focus starts at the drive list.
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, File1);
+    setTabOrder(File1, Text1);
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
+    Drive1->setFocus();
+
+    connect(Drive1, &DriveList::driveChanged, this, &Form5::Drive1_Change);
+    connect(Dir1, &DirectoryList::pathChanged, this, &Form5::Dir1_Change);
+    connect(File1, &QListWidget::itemClicked, this, &Form5::File1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+}
+
+void Form5::openFor(const QString& action) {
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    setWindowTitle(action);
+    Command1->setText(action);
+    refreshLists();
+    show();
+    activateWindow();
+}
+
+void Form5::refreshLists() {
+    Drive1->refresh();
+    Dir1->refresh(); // a vanished directory gives way to its parent
+    File1->setPath(Dir1->path());
+    Drive1->followDirectory(Dir1->path());
+}
+
+void Form5::Form_Load() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize outer = frameGeometry().size();
+    const QSize whole = screen->geometry().size();
+    move((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2);
+}
+
+void Form5::Drive1_Change() {
+    Dir1->setPath(Drive1->drive());
+}
+
+void Form5::Dir1_Change() {
+    File1->setPath(Dir1->path());
+    Drive1->followDirectory(Dir1->path());
+}
+
+void Form5::File1_Click() {
+    Text1->setText(File1->fileName());
+}
+
+void Form5::Command1_Click() {
+    const QString name = Text1->text();
+    if (name.size() < 5) { // one letter and the extension
+        m_game.board.message(text::mapNameTooShort);
+        return;
+    }
+    if (name.right(4) != QLatin1String(FileList::extension)) {
+        m_game.board.message(text::mapWrongExtension);
+        return;
+    }
+    const QString path = mapFilePath(Dir1->path(), name);
+    if (Command1->text() == QLatin1String("Salva"))
+        saveMapFile(m_game, path);
+    else
+        loadMapFile(m_game, path);
+    hide();
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+}
+
+void Form5::Command2_Click() {
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    hide();
+}
+
+} // namespace vortalin::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+namespace artgen {
+
+// One picture of the game and the file it is stored in.
+struct Artwork {
+    QString fileName;
+    QImage image;
+};
+
+// Every picture, painted from fixed seeds: the same source always gives
+// the same pixels. Stock pictures come first, in their index order.
+std::vector<Artwork> paintArtwork();
+
+// Writes each picture as a PNG into `directory`; false if any write fails.
+bool writeArtwork(const std::vector<Artwork>& artwork, const QString& directory);
+
+// All pictures enlarged four times on grey, each labelled, for review.
+QImage contactSheet(const std::vector<Artwork>& artwork);
+
+} // namespace artgen

@@ -1,0 +1,111 @@
+#include "specials.h"
+
+#include "noise.h"
+#include "sphere.h"
+#include "stars.h"
+
+#include <cmath>
+
+namespace artgen {
+
+namespace {
+
+// Adds light to every pixel, `glow` giving its colour for the distance
+// from the picture's centre; averaged over 4 x 4 samples.
+template <typename Glow> void addRadialLight(QImage& image, Glow glow) {
+    const double cx = image.width() / 2.0, cy = image.height() / 2.0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            Rgb sum;
+            for (int j = 0; j < 4; ++j) {
+                for (int i = 0; i < 4; ++i) {
+                    const double dx = x + (i + 0.5) / 4 - cx, dy = y + (j + 0.5) / 4 - cy;
+                    sum = sum + glow(std::hypot(dx, dy), std::atan2(-dy, dx));
+                }
+            }
+            setPixel(image, x, y, pixel(image, x, y) + sum * (1.0 / 16));
+        }
+    }
+}
+
+} // namespace
+
+QImage repulsiveBody() {
+    QImage image = blackCanvas(70, 70);
+    // The soft white glow fades out before the corners.
+    addRadialLight(image, [](double r, double) {
+        const double t = clamp01((33.5 - r) / 9.0);
+        return grey(0.55 * t * t);
+    });
+    SphereLook look;
+    look.albedo = [](Vec3 n) {
+        return mix(bytes(240, 225, 180), bytes(225, 205, 160), fbm(n * 4.0, 101, 3));
+    };
+    look.light = normalized({-0.6, 0.6, 0.55});
+    look.ambient = 0.35;
+    look.limb = 0.3;
+    look.specular = 0.8;
+    look.shininess = 30.0;
+    look.rim = grey(0.5);
+    paintSphere(image, 35, 35, 25, look);
+    sprinkleStars(image, 35, 7, 109);
+    return image;
+}
+
+QImage blackHole() {
+    QImage image = blackCanvas(70, 70);
+    addRadialLight(image, [](double r, double angle) {
+        const Vec3 around{std::cos(angle) * 1.6, std::sin(angle) * 1.6, 0.0};
+        const double ragged = fbm(around, 111, 4);
+        const double ring = 20.0 + 2.4 * ragged;
+        const double width = 0.6 + 1.6 * ragged;
+        const double core = std::exp(-std::pow((r - ring) / width, 2.0));
+        const double halo =
+            r > ring ? 0.35 * std::exp(-(r - ring) / 2.5) * clamp01((32.5 - r) / 3.0) : 0.0;
+        return bytes(235, 238, 255) * (1.15 * core * (0.55 + 0.7 * ragged) + halo);
+    });
+    // The hole itself swallows everything inside the ring.
+    for (int y = 0; y < 70; ++y)
+        for (int x = 0; x < 70; ++x)
+            if (std::hypot(x + 0.5 - 35, y + 0.5 - 35) < 19.0)
+                image.setPixel(x, y, qRgb(0, 0, 0));
+    sprinkleStars(image, 35, 8, 119);
+    return image;
+}
+
+QImage hitShip() {
+    QImage image = blackCanvas(50, 50);
+    SphereLook look;
+    // Dark blue where it faces us, pale at the rim: a flash seen end on.
+    look.albedo = [](Vec3 n) {
+        const double rim = 1.0 - n.z;
+        return mix(bytes(30, 70, 200), bytes(200, 232, 255), std::pow(rim, 0.7)) *
+               (0.9 + 0.2 * fbm(n * 5.0, 131, 3));
+    };
+    look.ambient = 1.0;
+    look.limb = 0.0;
+    paintSphere(image, 25, 25, 24, look);
+    return image;
+}
+
+QImage supernova() {
+    QImage image = blackCanvas(100, 100);
+    addRadialLight(image, [](double r, double angle) {
+        if (r >= 50.0)
+            return Rgb{};
+        const Vec3 at{r * std::cos(angle) / 50.0, r * std::sin(angle) / 50.0, 0.0};
+        const double speckle = valueNoise(at * 28.0, 141);
+        const double clumps = fbm(at * 5.0, 142, 4);
+        const double shell = smoothstep(18.0, 34.0, r) * (0.35 + 0.65 * clumps);
+        const Rgb blue = mix(bytes(25, 50, 190), bytes(110, 160, 255), speckle * speckle);
+        const Rgb shellLight = blue * (shell * (0.45 + 0.9 * speckle));
+        const double core = std::exp(-std::pow(r / 24.0, 4.0));
+        const double heart = std::exp(-std::pow(r / 9.0, 2.0));
+        return shellLight + bytes(200, 190, 255) * core + grey(0.5 * heart) +
+               bytes(40, 70, 200) * 0.22;
+    });
+    sprinkleStars(image, 50, 9, 149);
+    return image;
+}
+
+} // namespace artgen

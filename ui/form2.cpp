@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "application.h"
+#include "form5.h"
 #include "game/drawing.h"
 #include "game/mapgen.h"
 #include "game/ships.h"
@@ -64,6 +65,7 @@ void Form2::buildMenus() {
     hel = menu(QStringLiteral("Help"));
     help = item(hel, QStringLiteral("Help"), &Form2::help_Click);
     t = hel->menu()->addSeparator();
+    t->setMenuRole(QAction::NoRole);
     about = item(hel, QStringLiteral("About"), &Form2::about_Click);
     fine = menu(QStringLiteral("Fine"));
     esci = item(fine, QStringLiteral("Esci"), &Form2::esci_Click);
@@ -83,9 +85,15 @@ void Form2::astronavi_Click() {
 
 void Form2::inizia_Click() {}
 
-void Form2::Carmap_Click() {}
+void Form2::Carmap_Click() {
+    m_app.form5().openFor(QStringLiteral("Carica"));
+    setEnabled(false);
+}
 
-void Form2::salvmap_Click() {}
+void Form2::salvmap_Click() {
+    m_app.form5().openFor(QStringLiteral("Salva"));
+    setEnabled(false);
+}
 
 void Form2::opzionifuori_Click() {}
 

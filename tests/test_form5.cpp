@@ -1,4 +1,6 @@
+#include "ui/application.h"
 #include "ui/filelists.h"
+#include "ui/form2.h"
 #include "ui/form5.h"
 
 #include "mapfile/mapfile.h"
@@ -72,6 +74,7 @@ private slots:
     void reopeningKeepsNameAndDirectoryAndListsAfresh();
     void directoryListWalksUpAndDownAndTheFilesFollow();
     void driveListStartsAtTheRootAndEndsAtHome();
+    void menuCommandsOpenAUsableDialogOverADisabledMainWindow();
 
 private:
     void open(const QString& action);
@@ -290,6 +293,26 @@ void TestForm5::driveListStartsAtTheRootAndEndsAtHome() {
     m_form->Drive1_Change();
     QCOMPARE(m_form->Dir1->path(), QDir::homePath());
     QCOMPARE(m_form->File1->path(), QDir::homePath());
+}
+
+// Disabling the main window must not disable the dialog over it.
+void TestForm5::menuCommandsOpenAUsableDialogOverADisabledMainWindow() {
+    ui::Application app;
+    ui::Form2& form2 = app.form2();
+    form2.show();
+    form2.Carmap_Click();
+    Form5& form5 = app.form5();
+    QVERIFY(form5.isVisible() && form5.isEnabled() && form5.Command2->isEnabled());
+    QVERIFY(!form2.isEnabled());
+    QCOMPARE(form5.Command1->text(), QString("Carica"));
+    QTest::mouseClick(form5.Command2, Qt::LeftButton);
+    QVERIFY(form2.isEnabled());
+
+    form2.salvmap_Click();
+    QCOMPARE(form5.windowTitle(), QString("Salva"));
+    QVERIFY(!form2.isEnabled());
+    QVERIFY(form5.close());
+    QVERIFY(form2.isEnabled());
 }
 
 QTEST_MAIN(TestForm5)

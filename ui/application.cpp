@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "form2.h"
+#include "form5.h"
 
 #include <QApplication>
 
@@ -27,6 +28,12 @@ Form2& Application::form2() {
     if (!m_form2)
         m_form2 = std::make_unique<Form2>(*this);
     return *m_form2;
+}
+
+Form5& Application::form5() {
+    if (!m_form5)
+        m_form5 = std::make_unique<Form5>(game(), &form2());
+    return *m_form5;
 }
 
 Game& Application::game() {

@@ -9,6 +9,7 @@
 namespace vortalin::ui {
 
 class Form2;
+class Form5;
 
 // The one object that owns the game's tables, its random generator and the
 // six windows. Each window is created on first use, then only hidden and shown.
@@ -27,6 +28,7 @@ public:
     // Windows. Dialogs are top-level, not children of Form2: disabling the
     // main window must leave them usable.
     Form2& form2();
+    Form5& form5();
     // form1(), form3() ... form6() go here.
 
     // Ends the program at once, even from inside a flight: the flight sees
@@ -41,6 +43,8 @@ private:
     std::unique_ptr<Form2> m_form2;
     // std::unique_ptr<Form1> m_form1; ... other windows here.
     std::unique_ptr<Game> m_game;
+    // Dialogs that reach the game, declared after it so they go first.
+    std::unique_ptr<Form5> m_form5;
     bool m_ending = false;
 };
 

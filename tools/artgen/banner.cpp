@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 #include <QRadialGradient>
 
 namespace artgen {
@@ -36,7 +37,7 @@ QLinearGradient metal(double top, double bottom, QColor light, QColor dark) {
 // the flat disc at the front.
 void paintFirstShip(QPainter& p) {
     const QColor light(190, 204, 224), dark(92, 104, 130);
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(QColor(70, 80, 104), 0.7));
     // Pylons first, so the pods and hull cover their ends.
     p.setBrush(QColor(120, 132, 156));
     p.drawPolygon(QPolygonF({{52, 39}, {60, 39}, {44, 25}, {38, 25}}));
@@ -57,14 +58,21 @@ void paintFirstShip(QPainter& p) {
     p.drawPath(hull);
     p.setBrush(metal(22, 38, light, dark));
     p.drawEllipse(QRectF(84, 22, 46, 11));
+    p.setPen(Qt::NoPen);
     p.setBrush(QColor(225, 235, 250));
     p.drawEllipse(QRectF(103, 20.5, 10, 4));
+    // Windows along the disc's rim and the hull.
+    p.setBrush(QColor(255, 250, 215));
+    for (double x : {92.0, 99.0, 106.0, 113.0, 120.0})
+        p.drawRect(QRectF(x, 28.5, 1.2, 1.0));
+    for (double x : {58.0, 66.0, 74.0, 82.0})
+        p.drawRect(QRectF(x, 39.0, 1.2, 1.0));
 }
 
 // Dark grey-green, facing left: bulbous head, long thin neck, wide body.
 void paintSecondShip(QPainter& p) {
     const QColor light(118, 140, 122), dark(40, 52, 44);
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(QColor(28, 36, 30), 0.7));
     p.setBrush(metal(37, 42, light, dark));
     p.drawRect(QRectF(258, 38, 44, 3.5));
     QPainterPath body;
@@ -77,8 +85,13 @@ void paintSecondShip(QPainter& p) {
     body.closeSubpath();
     p.setBrush(metal(22, 58, light, dark));
     p.drawPath(body);
+    p.setPen(Qt::NoPen);
     p.setBrush(QColor(170, 220, 190));
     p.drawRect(QRectF(348, 30, 2, 20));
+    // Panel seams across the rear body.
+    p.setBrush(QColor(60, 74, 64));
+    for (double x : {312.0, 324.0, 336.0})
+        p.drawRect(QRectF(x, 30, 0.8, 20));
     QRadialGradient head(QPointF(246, 35), 14, QPointF(242, 33));
     head.setColorAt(0.0, light.lighter(140));
     head.setColorAt(0.6, light.darker(115));

@@ -53,10 +53,13 @@ SphereLook oceanPlanet() {
         const Vec3 p = tilted(n, 0.4, 0.3) * 2.2;
         const double land = fbm(p, 11, 6);
         const double mottle = fbm(p * 3.0, 12, 4);
-        const Rgb sea = mix(bytes(20, 150, 165), bytes(60, 200, 200), mottle);
-        const Rgb ground = mix(bytes(18, 84, 40), bytes(24, 120, 105), fbm(p * 1.6, 13, 4));
-        const Rgb landColour = ground * (0.75 + 0.5 * mottle);
-        return mix(sea, landColour, smoothstep(0.5, 0.54, land));
+        const Rgb sea = mix(bytes(18, 140, 160), bytes(70, 210, 205), mottle);
+        // Shallows: the sea brightens towards the coasts.
+        const Rgb shore = mix(sea, bytes(120, 225, 210), smoothstep(0.36, 0.45, land) * 0.6);
+        const Rgb ground = mix(bytes(16, 72, 34), bytes(22, 118, 104),
+                               smoothstep(0.35, 0.65, fbm(p * 1.6, 13, 4)));
+        const Rgb landColour = ground * (0.7 + 0.6 * fbm(p * 5.0, 14, 3));
+        return mix(shore, landColour, smoothstep(0.45, 0.48, land));
     };
     look.rim = bytes(90, 200, 220) * 0.6;
     return look;
@@ -82,13 +85,14 @@ SphereLook vividPlanet() {
     look.albedo = [](Vec3 n) {
         const Vec3 p = tilted(n, 0.2, -0.4) * 2.0;
         const Rgb body =
-            mix(bytes(210, 30, 45), bytes(200, 40, 170), smoothstep(0.35, 0.65, fbm(p, 31, 5)));
+            mix(bytes(215, 28, 40), bytes(205, 35, 175), smoothstep(0.35, 0.65, fbm(p, 31, 5)));
         const double patches = smoothstep(0.6, 0.66, fbm(p * 1.7, 32, 5));
         const Rgb surface = mix(body, bytes(250, 240, 245), patches);
         // A blue sea towards the lower right, with a ragged shore.
         const double toward =
-            dot(n, normalized({0.7, -0.6, 0.4})) + 0.35 * (fbm(p * 2.0, 33, 4) - 0.5);
-        return mix(surface, bytes(40, 70, 210), smoothstep(0.45, 0.52, toward));
+            dot(n, normalized({0.7, -0.6, 0.4})) + 0.4 * (fbm(p * 2.0, 33, 4) - 0.5);
+        const Rgb sea = mix(bytes(40, 70, 215), bytes(85, 140, 250), fbm(p * 3.0, 34, 4));
+        return mix(surface, sea, smoothstep(0.62, 0.68, toward));
     };
     look.rim = bytes(255, 120, 200) * 0.4;
     return look;
@@ -98,9 +102,10 @@ SphereLook redPlanet() {
     SphereLook look;
     look.albedo = [](Vec3 n) {
         const Vec3 p = tilted(n, -0.3, 0.8) * 2.6;
-        const double mottle = fbm(p, 41, 6);
-        const double dark = smoothstep(0.45, 0.7, mottle);
-        return mix(bytes(160, 24, 20), bytes(70, 8, 10), dark) * (0.9 + 0.2 * fbm(p * 4.0, 42, 3));
+        const double dark = smoothstep(0.48, 0.62, fbm(p, 41, 6));
+        const double blotches = smoothstep(0.55, 0.7, fbm(p * 2.5, 43, 4));
+        const Rgb base = mix(bytes(175, 26, 22), bytes(62, 6, 8), dark);
+        return mix(base, bytes(95, 10, 12), blotches * 0.6) * (0.85 + 0.3 * fbm(p * 6.0, 42, 3));
     };
     look.rim = bytes(200, 60, 40) * 0.4;
     return look;
@@ -115,7 +120,7 @@ SphereLook earthPlanet() {
             mix(bytes(18, 50, 150), bytes(40, 90, 190), smoothstep(0.3, 0.52, height));
         const Rgb sand = mix(bytes(215, 185, 120), bytes(170, 130, 80), fbm(p * 3.0, 52, 4));
         const Rgb ground = mix(ocean, sand, smoothstep(0.53, 0.56, height));
-        const double cloud = smoothstep(0.58, 0.7, fbm(p * 2.4 + Vec3{5, 1, 2}, 53, 5));
+        const double cloud = smoothstep(0.6, 0.7, fbm(p * 4.0 + Vec3{5, 1, 2}, 53, 4));
         return mix(ground, grey(0.97), cloud);
     };
     look.rim = bytes(120, 170, 255) * 0.7;

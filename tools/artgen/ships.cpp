@@ -53,7 +53,7 @@ public:
             for (int x = 0; x < m_image.width(); ++x) {
                 const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
                 if (d < r)
-                    dot(x, y, d > r - 1.0 ? rim : face);
+                    dot(x, y, d > r - 1.2 ? rim : face);
             }
         }
     }
@@ -90,24 +90,26 @@ QImage firstShip() {
 QImage secondShip() {
     QImage image = blackCanvas(30, 15);
     Grid g(image);
-    // Narrow body at the back.
-    g.row(1, 12, 7, 250);
-    g.row(3, 11, 6, 170);
-    g.row(3, 11, 8, 120);
-    g.dot(0, 7, 140);
-    // Two arms curving out to the right, each split into two prongs.
+    // Narrow body at the back, lit on its upper side.
+    g.row(2, 12, 7, 250);
+    g.row(4, 11, 6, 185);
+    g.row(4, 11, 8, 120);
+    g.dot(1, 7, 150);
+    g.dot(13, 7, 200);
+    // Two arms curving out to the right, each split into two prongs; a
+    // darker inner edge gives them some thickness.
     for (int side : {-1, 1}) {
-        int lastX = 11, lastY = 7;
-        for (int x = 12; x <= 24; ++x) {
-            const double t = (x - 11) / 13.0;
-            const int y = 7 + side * static_cast<int>(std::lround(5.5 * std::sqrt(t)));
-            g.line(lastX, lastY, x, y, x < 20 ? 230 : 255);
+        int lastX = 11, lastY = 7 + side;
+        for (int x = 12; x <= 23; ++x) {
+            const double t = (x - 11) / 12.0;
+            const int y = 7 + side * static_cast<int>(std::lround(1.0 + 4.0 * std::sqrt(t)));
+            g.line(lastX, lastY, x, y, 245);
+            g.dot(x, y - side, x < 15 ? 150 : 110);
             lastX = x;
             lastY = y;
         }
-        g.line(24, lastY, 29, lastY + side, 255);
-        g.line(24, lastY, 28, lastY - side * 2, 190);
-        g.dot(13, 7 + side * 2, 110);
+        g.line(23, lastY, 28, lastY + side, 255);
+        g.line(24, lastY - side, 27, lastY - side * 3, 200);
     }
     return image;
 }

@@ -55,19 +55,21 @@ QImage repulsiveBody() {
 QImage blackHole() {
     QImage image = blackCanvas(70, 70);
     addRadialLight(image, [](double r, double angle) {
-        const Vec3 around{std::cos(angle) * 1.6, std::sin(angle) * 1.6, 0.0};
-        const double ragged = fbm(around, 111, 4);
-        const double ring = 20.0 + 2.4 * ragged;
-        const double width = 0.6 + 1.6 * ragged;
+        const Vec3 around{std::cos(angle) * 2.2, std::sin(angle) * 2.2, 0.0};
+        const double ragged = fbm(around, 111, 5);
+        const double ring = 19.8 + 1.6 * (ragged - 0.5);
+        const double width = 0.55 + 1.0 * fbm(around * 1.7, 112, 3);
+        // Brighter on one side, as light swung round the hole would be.
+        const double side = 0.7 + 0.3 * std::cos(angle - 2.4);
         const double core = std::exp(-std::pow((r - ring) / width, 2.0));
         const double halo =
-            r > ring ? 0.35 * std::exp(-(r - ring) / 2.5) * clamp01((32.5 - r) / 3.0) : 0.0;
-        return bytes(235, 238, 255) * (1.15 * core * (0.55 + 0.7 * ragged) + halo);
+            r > ring ? 0.3 * std::exp(-(r - ring) / 2.2) * clamp01((32.5 - r) / 3.0) : 0.0;
+        return bytes(235, 238, 255) * ((1.4 * core + halo) * side * (0.5 + 0.8 * ragged));
     });
     // The hole itself swallows everything inside the ring.
     for (int y = 0; y < 70; ++y)
         for (int x = 0; x < 70; ++x)
-            if (std::hypot(x + 0.5 - 35, y + 0.5 - 35) < 19.0)
+            if (std::hypot(x + 0.5 - 35, y + 0.5 - 35) < 17.5)
                 image.setPixel(x, y, qRgb(0, 0, 0));
     sprinkleStars(image, 35, 8, 119);
     return image;
@@ -94,14 +96,16 @@ QImage supernova() {
         if (r >= 50.0)
             return Rgb{};
         const Vec3 at{r * std::cos(angle) / 50.0, r * std::sin(angle) / 50.0, 0.0};
-        const double speckle = valueNoise(at * 28.0, 141);
-        const double clumps = fbm(at * 5.0, 142, 4);
-        const double shell = smoothstep(18.0, 34.0, r) * (0.35 + 0.65 * clumps);
-        const Rgb blue = mix(bytes(25, 50, 190), bytes(110, 160, 255), speckle * speckle);
-        const Rgb shellLight = blue * (shell * (0.45 + 0.9 * speckle));
-        const double core = std::exp(-std::pow(r / 24.0, 4.0));
-        const double heart = std::exp(-std::pow(r / 9.0, 2.0));
-        return shellLight + bytes(200, 190, 255) * core + grey(0.5 * heart) +
+        // Fine speckle over clumps and filaments of blown-off gas.
+        const double speckle = std::pow(valueNoise(at * 45.0, 141), 3.0);
+        const double clumps = fbm(at * 5.0, 142, 5);
+        const double filaments = ridged(at * 3.0, 143, 4);
+        const double shell = smoothstep(20.0, 36.0, r) * (0.3 + 0.5 * clumps + 0.4 * filaments);
+        const Rgb blue = mix(bytes(25, 55, 200), bytes(140, 180, 255), speckle);
+        const Rgb shellLight = blue * (shell * (0.5 + 1.4 * speckle));
+        const double core = std::exp(-std::pow(r / 27.0, 4.0));
+        const double heart = std::exp(-std::pow(r / 10.0, 2.0));
+        return shellLight + bytes(196, 186, 255) * core + grey(0.45 * heart) +
                bytes(40, 70, 200) * 0.22;
     });
     sprinkleStars(image, 50, 9, 149);

@@ -128,17 +128,33 @@ SphereLook earthPlanet() {
     return look;
 }
 
+// Turns a point about the axis `centre` by an angle that fades with the
+// distance from it: a storm winding the clouds round itself.
+Vec3 twist(Vec3 p, Vec3 centre, double turns, double reach) {
+    const double d = length(p - centre);
+    const double angle = turns * std::exp(-(d * d) / (reach * reach));
+    const double c = std::cos(angle), s = std::sin(angle);
+    const Vec3 cross{centre.y * p.z - centre.z * p.y, centre.z * p.x - centre.x * p.z,
+                     centre.x * p.y - centre.y * p.x};
+    return p * c + cross * s + centre * (dot(centre, p) * (1.0 - c));
+}
+
 SphereLook cloudPlanet() {
     SphereLook look;
     look.albedo = [](Vec3 n) {
-        // Bands twisted by warped noise read as storms being wound up.
-        const Vec3 p = tilted(n, 0.3, 0.15);
-        const Vec3 warp{fbm(p * 2.0, 61, 4), fbm(p * 2.0, 62, 4), fbm(p * 2.0, 63, 4)};
-        const double swirl = std::sin(p.y * 9.0 + (warp.x - 0.5) * 9.0 + (warp.y - 0.5) * 5.0);
-        const double wisps = fbm(p * 3.5 + warp * 2.0, 64, 5);
-        const double cloud = smoothstep(0.0, 0.9, swirl * 0.5 + 0.5) * 0.6 + wisps * 0.6 - 0.15;
-        return mix(bytes(55, 56, 60), mix(bytes(150, 150, 155), bytes(245, 245, 245), cloud),
-                   clamp01(cloud + 0.2));
+        Vec3 p = tilted(n, 0.3, 0.15);
+        p = twist(p, normalized({-0.35, 0.3, 0.9}), 3.2, 0.45);
+        p = twist(p, normalized({0.5, -0.45, 0.75}), -2.6, 0.35);
+        p = twist(p, normalized({0.1, 0.8, 0.4}), 2.0, 0.3);
+        const double warp = fbm(p * 2.5, 61, 4) - 0.5;
+        const double bands = std::sin(p.y * 11.0 + warp * 6.0) * 0.5 + 0.5;
+        const double wisps = fbm(p * 4.0 + Vec3{warp, warp, 0}, 64, 5);
+        const double cloud = clamp01(bands * 0.75 + (wisps - 0.5) * 1.4 + 0.1);
+        const Rgb dark = bytes(48, 50, 54);
+        const Rgb mid = bytes(140, 142, 148);
+        const Rgb white = bytes(248, 248, 250);
+        return cloud < 0.5 ? mix(dark, mid, smoothstep(0.15, 0.5, cloud))
+                           : mix(mid, white, smoothstep(0.5, 0.85, cloud));
     };
     look.rim = grey(0.35);
     return look;
@@ -148,12 +164,13 @@ SphereLook streakPlanet() {
     SphereLook look;
     look.albedo = [](Vec3 n) {
         const Vec3 p = tilted(n, 0.25, 0.05);
-        const double bend = (fbm(p * 1.6, 71, 4) - 0.5) * 2.5;
-        const double line = std::abs(std::sin(p.y * 22.0 + bend));
+        const double bend = (fbm(p * 1.4, 71, 3) - 0.5) * 0.25;
+        // Noise squeezed along the axis gives long thin horizontal streaks.
+        const Vec3 q{p.x * 1.1, (p.y + bend) * 22.0, p.z * 1.1};
         const double streak =
-            std::pow(1.0 - line, 18.0) * smoothstep(0.35, 0.7, fbm(p * 2.5, 72, 4));
-        const Rgb deep = mix(bytes(12, 26, 120), bytes(28, 60, 170), fbm(p * 3.0, 73, 4));
-        return mix(deep, bytes(235, 240, 255), clamp01(streak * 1.4));
+            std::pow(ridged(q, 72, 3), 6.0) * smoothstep(0.4, 0.65, fbm(p * 2.0, 74, 4));
+        const Rgb deep = mix(bytes(10, 22, 110), bytes(30, 62, 175), fbm(p * 3.0, 73, 4));
+        return mix(deep, bytes(235, 240, 255), clamp01(streak * 2.2));
     };
     look.rim = bytes(80, 120, 255) * 0.6;
     return look;

@@ -55,10 +55,13 @@ QImage contactSheet(const std::vector<Artwork>& artwork) {
         paintChecks(p, area);
         p.drawImage(area.topLeft(), shown[i]);
         const QSize size = artwork[i].image.size();
-        p.drawText(QPoint(area.left(), area.bottom() + 17), QStringLiteral("%1  %2 x %3")
-                                                                .arg(artwork[i].fileName)
-                                                                .arg(size.width())
-                                                                .arg(size.height()));
+        const bool corner = shown[i].size() != size * zoom;
+        p.drawText(QPoint(area.left(), area.bottom() + 17),
+                   QStringLiteral("%1  %2 x %3%4")
+                       .arg(artwork[i].fileName)
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(corner ? QStringLiteral("  (top-left corner)") : QString()));
     }
     return sheet;
 }

@@ -77,6 +77,8 @@ private slots:
     void bodyCornersAreBlackWithAFewStars();
     void discsReachTheEdgesOfTheirSquare_data();
     void discsReachTheEdgesOfTheirSquare();
+    void planetsAreLitFromOneSide_data();
+    void planetsAreLitFromOneSide();
     void shipsAreGreyAndWhiteSilhouettes_data();
     void shipsAreGreyAndWhiteSilhouettes();
     void iconIsTransparentOutsideTheGlobe();
@@ -212,6 +214,39 @@ void TestArtwork::discsReachTheEdgesOfTheirSquare() {
         QVERIFY(lit <= 1); // at most a star
     // Round, not square: the very corner is never part of the body.
     QVERIFY(isBlack(image.pixel(0, 0)) || aloneAmongBlack(image, 0, 0));
+}
+
+void TestArtwork::planetsAreLitFromOneSide_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("fromTheRight");
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 8})
+        QTest::addRow("stock %d", i) << i << false;
+    QTest::newRow("banded giant") << 7 << true;
+}
+
+// Spheres, not flat discs: the lit half outshines the other, and the
+// rim is darker than the face.
+void TestArtwork::planetsAreLitFromOneSide() {
+    QFETCH(int, index);
+    QFETCH(bool, fromTheRight);
+    const QImage image = vortalin::art::stockPicture(index);
+    const double r = image.width() / 2.0;
+    double left = 0, right = 0, face = 0, rim = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double d = std::hypot(x + 0.5 - r, y + 0.5 - r) / r;
+            const double v = qGray(image.pixel(x, y));
+            if (d > 0.95)
+                continue;
+            (x < r ? left : right) += v;
+            if (d < 0.5)
+                face += v / (0.25);
+            else if (d > 0.85)
+                rim += v / (0.95 * 0.95 - 0.85 * 0.85);
+        }
+    }
+    QVERIFY(fromTheRight ? right > left * 1.1 : left > right * 1.1);
+    QVERIFY(face > rim * 1.2);
 }
 
 void TestArtwork::shipsAreGreyAndWhiteSilhouettes_data() {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vortalin::ui {
@@ -61,7 +62,7 @@ void BoardWidget::markDirty(const QRect& rect) {
     if (m_sinceFlush.elapsed() >= frameMilliseconds + 4)
         flush(true);
     else if (!m_flushTimer.isActive())
-        m_flushTimer.start();
+        m_flushTimer.start(std::max(0, frameMilliseconds - int(m_sinceFlush.elapsed())));
 }
 
 void BoardWidget::flush(bool now) {

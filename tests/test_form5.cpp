@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,7 @@ private slots:
     void reopeningKeepsNameAndDirectoryAndListsAfresh();
     void directoryListWalksUpAndDownAndTheFilesFollow();
     void driveListStartsAtTheRootAndEndsAtHome();
+    void firstOpeningIsCentredWithTheFocusOnTheDriveList();
     void menuCommandsOpenAUsableDialogOverADisabledMainWindow();
 
 private:
@@ -293,6 +295,15 @@ void TestForm5::driveListStartsAtTheRootAndEndsAtHome() {
     m_form->Drive1_Change();
     QCOMPARE(m_form->Dir1->path(), QDir::homePath());
     QCOMPARE(m_form->File1->path(), QDir::homePath());
+}
+
+void TestForm5::firstOpeningIsCentredWithTheFocusOnTheDriveList() {
+    open("Salva");
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QSize outer = m_form->frameGeometry().size();
+    QCOMPARE(m_form->pos(),
+             QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_form->Drive1));
 }
 
 // Disabling the main window must not disable the dialog over it.

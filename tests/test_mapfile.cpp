@@ -1,6 +1,7 @@
 #include "mapfile/mapfile.h"
 #include "mapfile/mapformat.h"
 
+#include "game/flight.h"
 #include "game/memoryboard.h"
 #include "support/scriptedrandom.h"
 
@@ -13,6 +14,7 @@
 using namespace vortalin;
 
 Q_DECLARE_METATYPE(MapFileResult)
+Q_DECLARE_METATYPE(ShotOutcome)
 
 namespace {
 
@@ -139,6 +141,8 @@ private slots:
     void moreBodiesThanThePlanetCountAreAllDrawnAndSavedDownToTheCount();
     void outOfRangeValuesLoadAndSaveAgainUnchanged();
     void committedSeedMapsStillLoadAsTheirBoards();
+    void loadedBodiesPullUpToTheCountButAllStopShots_data();
+    void loadedBodiesPullUpToTheCountButAllStopShots();
 
 private:
     QTemporaryDir m_dir;
@@ -373,6 +377,44 @@ void TestMapFile::committedSeedMapsStillLoadAsTheirBoards() {
         QCOMPARE(f.state.ships, expected.ships);
         QCOMPARE(readAll(file), mapBytes(board));
     }
+}
+
+void TestMapFile::loadedBodiesPullUpToTheCountButAllStopShots_data() {
+    QTest::addColumn<int>("planetCount");
+    QTest::addColumn<bool>("row8OnThePath");
+    QTest::addColumn<ShotOutcome>("outcome");
+    QTest::newRow("row 4 uncounted, clear path") << 3 << false << ShotOutcome::win1;
+    QTest::newRow("row 4 counted, shot bent away") << 4 << false << ShotOutcome::lost;
+    QTest::newRow("row 8 uncounted, on the path") << 3 << true << ShotOutcome::body;
+}
+
+// A map of eight bodies loaded while the count says three: gravity from the
+// counted rows only, hits and pictures from all eight.
+void TestMapFile::loadedBodiesPullUpToTheCountButAllStopShots() {
+    QFETCH(int, planetCount);
+    QFETCH(bool, row8OnThePath);
+    QFETCH(ShotOutcome, outcome);
+    GameState map;
+    for (int row = 1; row <= 8; ++row) // light bodies out of the way
+        putBody(map.planets, row, 1200, 60.0 * row, 1, 35, 1);
+    putBody(map.planets, 4, 500, 380, 1, 35, 1e28); // heavy, 120 px off the path
+    if (row8OnThePath)
+        putBody(map.planets, 8, 500, 500, 1, 35, 1);
+    map.ships.x(0) = 100;
+    map.ships.y(0) = 500;
+    map.ships.x(1) = 900;
+    map.ships.y(1) = 500;
+    writeFile(path("eight.vmp"), mapBytes(map));
+
+    Fixture f;
+    f.state.options[Option::planetCount] = planetCount;
+    f.state.options[Option::animationDelay] = 1;
+    QCOMPARE(loadMapFile(f.game, path("eight.vmp")), MapFileResult::done);
+    for (std::size_t k = 0; k < 8; ++k)
+        QCOMPARE(f.board.bodies[k].stock, std::optional<int>(0));
+
+    QCOMPARE(fuoco(f.game, "0", "13000").outcome, outcome);
+    QCOMPARE(f.state.options.planetCount(), planetCount);
 }
 
 QTEST_GUILESS_MAIN(TestMapFile)

@@ -71,14 +71,14 @@ void Form5::buildControls() {
 }
 
 void Form5::openFor(const QString& action) {
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
     setWindowTitle(action);
     Command1->setText(action);
     refreshLists();
     show();
+    if (!m_loaded) { // centring needs the frame, known once shown
+        m_loaded = true;
+        Form_Load();
+    }
     activateWindow();
 }
 

@@ -181,11 +181,15 @@ SphereLook bandedGiant() {
     look.albedo = [](Vec3 n) {
         const Vec3 p = tilted(n, 0.2, -0.12);
         const double turbulence = (fbm(p * 3.0, 81, 5) - 0.5) * 0.5;
-        const double bands = std::sin((p.y + turbulence * 0.35) * 13.0) * 0.5 + 0.5;
+        // Uneven band widths: the phase itself wanders with latitude.
+        const double y = p.y + turbulence * 0.35;
+        const double bands = std::sin(y * 13.0 + 1.3 * std::sin(y * 4.0)) * 0.5 + 0.5;
         const double fine = std::sin((p.y + turbulence * 0.2) * 41.0) * 0.5 + 0.5;
-        const Rgb pink = bytes(225, 135, 150), cream = bytes(248, 232, 200);
-        return mix(pink, cream, clamp01(bands * 0.8 + fine * 0.25)) *
-               (0.92 + 0.16 * fbm(p * 6.0, 82, 3));
+        const Rgb pink = bytes(222, 128, 146), cream = bytes(250, 234, 202);
+        const Rgb banded = mix(pink, cream, clamp01(bands * 0.8 + fine * 0.25));
+        // A few thin rose lanes where the bands shear.
+        const double lane = std::pow(std::abs(std::sin(y * 6.5 + 0.4)), 40.0);
+        return mix(banded, bytes(190, 95, 120), lane * 0.5) * (0.92 + 0.16 * fbm(p * 6.0, 82, 3));
     };
     look.light = normalized({0.6, 0.55, 0.6});
     look.specular = 0.45;

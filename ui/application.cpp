@@ -1,7 +1,10 @@
 #include "application.h"
 
+#include "form1.h"
 #include "form2.h"
+#include "form4.h"
 #include "form5.h"
+#include "form6.h"
 
 #include <QApplication>
 
@@ -28,6 +31,24 @@ Form2& Application::form2() {
     if (!m_form2)
         m_form2 = std::make_unique<Form2>(*this);
     return *m_form2;
+}
+
+Form1& Application::form1() {
+    if (!m_form1)
+        m_form1 = std::make_unique<Form1>(*this, speedClock);
+    return *m_form1;
+}
+
+Form4& Application::form4() {
+    if (!m_form4)
+        m_form4 = std::make_unique<Form4>(*this);
+    return *m_form4;
+}
+
+Form6& Application::form6() {
+    if (!m_form6)
+        m_form6 = std::make_unique<Form6>();
+    return *m_form6;
 }
 
 Form5& Application::form5() {

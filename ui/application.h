@@ -3,13 +3,17 @@
 #include "game/game.h"
 #include "game/gamestate.h"
 #include "game/random.h"
+#include "speed.h"
 
 #include <memory>
 
 namespace vortalin::ui {
 
+class Form1;
 class Form2;
+class Form4;
 class Form5;
+class Form6;
 
 // The one object that owns the game's tables, its random generator and the
 // six windows. Each window is created on first use, then only hidden and shown.
@@ -27,9 +31,15 @@ public:
 
     // Windows. Dialogs are top-level, not children of Form2: disabling the
     // main window must leave them usable.
+    Form1& form1();
     Form2& form2();
+    Form4& form4();
     Form5& form5();
-    // form1(), form3() ... form6() go here.
+    Form6& form6();
+    // form3() goes here.
+
+    // The clock the options dialog measures the machine's speed with.
+    SpeedClock speedClock = monotonicSeconds;
 
     // Ends the program at once, even from inside a flight: the flight sees
     // the ending at its next yield and returns, then the event loop ends.
@@ -45,6 +55,9 @@ private:
     std::unique_ptr<Game> m_game;
     // Dialogs that reach the game, declared after it so they go first.
     std::unique_ptr<Form5> m_form5;
+    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<Form4> m_form4;
+    std::unique_ptr<Form6> m_form6;
     bool m_ending = false;
 };
 

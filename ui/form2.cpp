@@ -1,10 +1,13 @@
 #include "form2.h"
 
 #include "application.h"
+#include "form1.h"
 #include "form5.h"
+#include "form6.h"
 #include "game/drawing.h"
 #include "game/mapgen.h"
 #include "game/ships.h"
+#include "helpviewer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,13 +98,22 @@ void Form2::salvmap_Click() {
     setEnabled(false);
 }
 
-void Form2::opzionifuori_Click() {}
+void Form2::opzionifuori_Click() {
+    hide();
+    m_app.form1().open();
+}
 
 void Form2::spara_Click() {}
 
-void Form2::help_Click() {}
+void Form2::help_Click() {
+    const QString problem = offerHelp(QCoreApplication::applicationDirPath(), HelpSystem::real());
+    if (!problem.isEmpty())
+        message(problem.toStdString());
+}
 
-void Form2::about_Click() {}
+void Form2::about_Click() {
+    m_app.form6().open();
+}
 
 void Form2::esci_Click() {
     m_app.quit();

@@ -1,0 +1,108 @@
+#include "game/flight.h"
+#include "modulo1.h"
+#include "support/fixedscreen.h"
+#include "ui/application.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form6.h"
+
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+#include <cstring>
+
+using vortalin::ui::Application;
+
+namespace {
+
+// Clears the board to two ships alone, so a slow shot flies long enough.
+void emptyBoard(Application& app) {
+    vortalin::GameState& s = app.state();
+    s.planets = {};
+    s.ships.x(0) = 200, s.ships.y(0) = 500;
+    s.ships.x(1) = 1000, s.ships.y(1) = 500;
+    s.options[vortalin::Option::animationDelay] = 600;
+}
+
+// Fires straight up and, while it flies, leaves as the scenario says.
+void fireAndLeave(Application& app, const QString& how) {
+    emptyBoard(app);
+    app.form2().about_Click();
+    QTimer::singleShot(10, &app.form2(), [&app, how] {
+        if (!app.game().shotInFlight)
+            std::puts("not in flight");
+        if (how == QLatin1String("esci"))
+            app.form2().esci->trigger();
+        else
+            app.form2().close();
+    });
+    const vortalin::ShotResult result = vortalin::fuoco(app.game(), " 90", " 100");
+    std::puts(result.outcome == vortalin::ShotOutcome::aborted ? "aborted" : "flew on");
+}
+
+// The real start-up; once the options show, the scenario takes over.
+int playScenario(int argc, char* argv[], const QString& scenario) {
+    QApplication qtApp(argc, argv);
+    Application app;
+    vortalin::Modulo1::Main(app);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!app.form1().isVisible())
+            return;
+        poll.stop();
+        if (scenario == QLatin1String("options-esci"))
+            app.form1().Command2->click();
+        else if (scenario == QLatin1String("options-close"))
+            app.form1().close();
+        else {
+            app.form1().Command1->click();
+            fireAndLeave(app, scenario.section(u'-', 1));
+        }
+    });
+    poll.start(50);
+    const int status = QApplication::exec();
+    std::puts("returned");
+    std::fflush(stdout);
+    return status;
+}
+
+} // namespace
+
+class TestExit : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The program ends cleanly with status 0 however it is left.
+    void leavingEndsWithStatusZero_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("Esci in the options") << "options-esci" << "returned\n";
+        QTest::newRow("options' close box") << "options-close" << "returned\n";
+        QTest::newRow("Esci mid-flight") << "flight-esci" << "aborted\nreturned\n";
+        QTest::newRow("close box mid-flight") << "flight-close" << "aborted\nreturned\n";
+    }
+    void leavingEndsWithStatusZero() {
+        QFETCH(QString, scenario);
+        QFETCH(QString, said);
+        QProcess program;
+        program.start(QCoreApplication::applicationFilePath(), {"--scenario", scenario});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), said);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    vortalin::test::useFixedScreen();
+    if (argc == 3 && std::strcmp(argv[1], "--scenario") == 0)
+        return playScenario(argc, argv, QString::fromLocal8Bit(argv[2]));
+    QApplication app(argc, argv);
+    TestExit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_exit.moc"

@@ -1,0 +1,34 @@
+#include "fonts.h"
+
+#include <QStringList>
+
+namespace vortalin::ui {
+
+void useCatalogueFonts() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // Metric-compatible faces first, so texts fill their boxes as designed.
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    // A chancery hand stands in for the handwriting face.
+    QFont::insertSubstitutions(QStringLiteral("Lucida Handwriting"),
+                               {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
+                                QStringLiteral("TeX Gyre Chorus")});
+}
+
+QFont catalogueFont(const QString& family, double points, bool bold, bool italic) {
+    useCatalogueFonts();
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace vortalin::ui

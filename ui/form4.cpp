@@ -1,0 +1,79 @@
+#include "form4.h"
+
+#include "application.h"
+#include "fonts.h"
+#include "form1.h"
+#include "twips.h"
+
+#if __has_include("assets/artwork.h")
+#include "assets/artwork.h"
+#define VORTALIN_HAVE_ARTWORK 1
+#endif
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace vortalin::ui {
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize whole = screen->geometry().size();
+    window.move((whole.width() - window.width()) / 2, (whole.height() - window.height()) / 2);
+}
+
+QLabel* bannerImage(QWidget* parent, const QRect& place) {
+    auto* image = new QLabel(parent);
+    image->setGeometry(place);
+    image->setScaledContents(true);
+#ifdef VORTALIN_HAVE_ARTWORK
+    image->setPixmap(QPixmap::fromImage(art::banner()));
+#endif
+    return image;
+}
+
+Form4::Form4(Application& app)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_app(app) {
+    setWindowTitle(QStringLiteral("Form4"));
+    setFixedSize(sizeFromTwips(5415, 4470));
+    buildControls();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1500);
+    connect(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+    Form_Load();
+    Timer1->start(); // runs from creation
+}
+
+void Form4::buildControls() {
+    // The rectangle first, so everything else lies above it.
+    Shape1 = new QFrame(this);
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setGeometry(rectFromTwips(105, 120, 5190, 4200));
+    Image1 = bannerImage(this, rectFromTwips(705, 2355, 3870, 825));
+    Label3 = new QLabel(QStringLiteral("Knowing the gravity is the power"), this);
+    Label3->setFont(catalogueFont(QStringLiteral("Lucida Handwriting"), 9.75, true));
+    Label3->setGeometry(rectFromTwips(570, 1470, 4590, 480));
+    Label2 = new QLabel(QStringLiteral("Vortalin team"), this);
+    Label2->setFont(catalogueFont(QStringLiteral("Arial"), 8.25, false));
+    Label2->setGeometry(rectFromTwips(1950, 3600, 1305, 315));
+    Label1 = new QLabel(QStringLiteral("Vortalin"), this);
+    Label1->setFont(catalogueFont(QStringLiteral("Times New Roman"), 48, true));
+    Label1->setGeometry(rectFromTwips(885, 270, 4155, 945));
+}
+
+void Form4::Form_Load() {
+    centreOnScreen(*this);
+}
+
+void Form4::Timer1_Timer() {
+    Timer1->stop(); // once only
+    hide();
+    m_app.form1().open();
+}
+
+} // namespace vortalin::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+namespace vortalin::ui {
+
+inline constexpr char helpFileName[] = "vortalin.hlp";
+inline constexpr char winHelpViewer[] = "c:\\windows\\winhlp32.exe";
+
+// What help needs from the system, so tests can stand in for it.
+struct HelpSystem {
+    bool hasWinHelp = false;
+    std::function<bool(const QString& path)> fileExists;
+    std::function<bool(const QString& program, const QStringList& arguments)> startDetached;
+    std::function<bool(const QUrl& url)> openUrl;
+
+    static HelpSystem real();
+};
+
+// The viewer's command line for the help file in the program's directory.
+// The file's path is quoted when it holds blanks, or the viewer would stop
+// at the first one ("C:\Program Files").
+QString winHelpCommandLine(const QString& programDirectory);
+
+// Starts the help viewer, or offers the help file to the desktop's opener.
+// Returns the message to show when that failed, empty when help started.
+QString offerHelp(const QString& programDirectory, const HelpSystem& system);
+
+} // namespace vortalin::ui

@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "form3.h"
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
@@ -49,6 +50,12 @@ Form6& Application::form6() {
     if (!m_form6)
         m_form6 = std::make_unique<Form6>();
     return *m_form6;
+}
+
+Form3& Application::form3() {
+    if (!m_form3)
+        m_form3 = std::make_unique<Form3>(game(), &form2());
+    return *m_form3;
 }
 
 Form5& Application::form5() {

@@ -11,6 +11,7 @@ namespace vortalin::ui {
 
 class Form1;
 class Form2;
+class Form3;
 class Form4;
 class Form5;
 class Form6;
@@ -34,9 +35,9 @@ public:
     Form1& form1();
     Form2& form2();
     Form4& form4();
+    Form3& form3();
     Form5& form5();
     Form6& form6();
-    // form3() goes here.
 
     // The clock the options dialog measures the machine's speed with.
     SpeedClock speedClock = monotonicSeconds;
@@ -54,6 +55,7 @@ private:
     // std::unique_ptr<Form1> m_form1; ... other windows here.
     std::unique_ptr<Game> m_game;
     // Dialogs that reach the game, declared after it so they go first.
+    std::unique_ptr<Form3> m_form3;
     std::unique_ptr<Form5> m_form5;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form4> m_form4;

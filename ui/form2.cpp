@@ -2,10 +2,12 @@
 
 #include "application.h"
 #include "form1.h"
+#include "form3.h"
 #include "form5.h"
 #include "form6.h"
 #include "game/drawing.h"
 #include "game/mapgen.h"
+#include "game/match.h"
 #include "game/ships.h"
 #include "helpviewer.h"
 
@@ -86,7 +88,9 @@ void Form2::astronavi_Click() {
     vortalin::astronavi_Click(m_app.game());
 }
 
-void Form2::inizia_Click() {}
+void Form2::inizia_Click() {
+    vortalin::inizia_Click(m_app.game());
+}
 
 void Form2::Carmap_Click() {
     m_app.form5().openFor(QStringLiteral("Carica"));
@@ -103,7 +107,17 @@ void Form2::opzionifuori_Click() {
     m_app.form1().open();
 }
 
-void Form2::spara_Click() {}
+void Form2::spara_Click() {
+    Game& game = m_app.game();
+    if (game.shotInFlight)
+        return; // one shot at a time
+    drawplanet();
+    repaint(); // each shot starts on a board without earlier trails
+    Form3& dialog = m_app.form3();
+    dialog.setWindowTitle(QString::fromStdString(fireDialogCaption(game.state)));
+    setEnabled(false);
+    dialog.open();
+}
 
 void Form2::help_Click() {
     const QString problem = offerHelp(QCoreApplication::applicationDirPath(), HelpSystem::real());

@@ -10,7 +10,7 @@ VORTALIN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev libxkbcommon-dev
     libbenchmark-dev
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core fonts-urw-base35
     xvfb xauth
     clang libclang-rt-14-dev
     desktop-file-utils

@@ -16,6 +16,10 @@ void useCatalogueFonts() {
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    // The system's dialog face, which the windows' boxes are sized for.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     // A chancery hand stands in for the handwriting face.
     QFont::insertSubstitutions(QStringLiteral("Lucida Handwriting"),
                                {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
@@ -29,6 +33,10 @@ QFont catalogueFont(const QString& family, double points, bool bold, bool italic
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+QFont dialogFont() {
+    return catalogueFont(QStringLiteral("MS Sans Serif"), 8.25, false);
 }
 
 } // namespace vortalin::ui

@@ -12,4 +12,7 @@ void useCatalogueFonts();
 // A face of the window catalogue at its point size.
 QFont catalogueFont(const QString& family, double points, bool bold, bool italic = false);
 
+// The dialogs' standard face at the size their boxes were laid out for.
+QFont dialogFont();
+
 } // namespace vortalin::ui

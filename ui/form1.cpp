@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "application.h"
+#include "fonts.h"
 #include "form2.h"
 #include "form4.h"
 #include "twips.h"
@@ -42,6 +43,7 @@ QScrollBar* bar(QWidget* parent, const QRect& place, int min, int max, int small
 
 Form1::Form1(Application& app, SpeedClock clock) : m_app(app), m_clock(std::move(clock)) {
     setWindowTitle(QStringLiteral("Vortalin - Settaggio Opzioni"));
+    setFont(dialogFont());
     setFixedSize(sizeFromTwips(7335, 4230));
     buildControls();
     connectHandlers();

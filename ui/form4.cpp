@@ -40,6 +40,7 @@ QLabel* bannerImage(QWidget* parent, const QRect& place) {
 Form4::Form4(Application& app)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_app(app) {
     setWindowTitle(QStringLiteral("Form4"));
+    setFont(dialogFont());
     setFixedSize(sizeFromTwips(5415, 4470));
     buildControls();
     Timer1 = new QTimer(this);

@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace vortalin::ui {
 
 Form6::Form6() {
     setWindowTitle(QStringLiteral("Vortalin - About"));
+    setFont(dialogFont());
     setFixedSize(sizeFromTwips(4530, 3795));
     buildControls();
 }
@@ -28,6 +31,9 @@ void Form6::buildControls() {
     Label3->setGeometry(rectFromTwips(645, 2205, 3270, 270));
     Label4 = new QLabel(QStringLiteral("vortalin@example.org"), this);
     Label4->setGeometry(rectFromTwips(1530, 2595, 1365, 255));
+    // Free faces run a little wider than the designed one: no clipped words.
+    for (QLabel* line : {Label2, Label3, Label4})
+        line->resize(std::max(line->width(), line->sizeHint().width()), line->height());
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
 }

@@ -5,6 +5,8 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 
+#include <QAction>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +17,8 @@
 #include <cmath>
 
 using namespace vortalin;
+using vortalin::ui::Application;
+using vortalin::ui::Form2;
 using vortalin::ui::Form3;
 
 namespace {
@@ -365,6 +369,63 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&d.form));
         QCOMPARE(d.form.Text1->text(), " 20");
         QCOMPARE(d.form.VScroll1->value(), 20);
+    }
+
+    // Two players through the real windows, from "Inizia Partita" to a win
+    // and a new match after "Sposta Astronavi".
+    void wholeMatch() {
+        Application app;
+        Form2& main = app.form2();
+        QStringList messages;
+        main.messageSink = [&](const QString& text) { messages << text; };
+        GameState& s = app.state();
+        s.options[Option::planetCount] = 1;
+        s.options[Option::animationDelay] = 20;
+        s.planets.x(1) = 1200, s.planets.y(1) = 1000;
+        s.planets.kind(1) = 1, s.planets.radius(1) = 35, s.planets.mass(1) = 1;
+        s.ships.x(0) = 400, s.ships.y(0) = 500;
+        s.ships.x(1) = 800, s.ships.y(1) = 500;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+
+        main.inizia->trigger();
+        const int first = s.currentTurn;
+        QVERIFY(main.spara->isEnabled());
+        QCOMPARE(main.spara->text(), first == 0 ? "Spara Giocatore  1" : "Spara Giocatore  2");
+
+        const auto shoot = [&](const QString& angle) {
+            main.spara->trigger();
+            Form3& dialog = app.form3();
+            QVERIFY(!main.isEnabled());
+            QCOMPARE(dialog.windowTitle(), s.currentTurn % 2 == 0 ? "Giocatore 1" : "Giocatore 2");
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClicks(dialog.Text1, angle);
+            QTest::mouseClick(dialog.Text2, Qt::LeftButton);
+            dialog.Text2->selectAll();
+            QTest::keyClicks(dialog.Text2, "13000");
+            QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+            QVERIFY(main.isEnabled());
+        };
+        shoot("90"); // straight up and away
+        QCOMPARE(s.currentTurn, first + 1);
+        QVERIFY(main.spara->isEnabled());
+        QCOMPARE(main.spara->text(), first == 0 ? "Spara Giocatore  2" : "Spara Giocatore  1");
+        QVERIFY(messages.isEmpty());
+
+        const bool player1 = s.currentTurn % 2 == 0;
+        shoot(player1 ? "0" : "180"); // straight at the other ship
+        QCOMPARE(messages, QStringList{player1 ? "Vince il giocatore 1" : "Vince il giocatore 2"});
+        QVERIFY(!main.spara->isEnabled());
+
+        main.inizia->trigger();
+        QCOMPARE(messages.last(), "Attenzione risettare la mappa o le astronavi prima");
+        QVERIFY(!main.spara->isEnabled());
+        main.astronavi->trigger();
+        main.inizia->trigger();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(main.spara->isEnabled());
+        main.messageSink = nullptr;
     }
 };
 

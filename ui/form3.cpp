@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "fonts.h"
 #include "twips.h"
 
 #include "game/flight.h"
@@ -66,6 +67,7 @@ Form3::Form3(Game& game, QWidget* mainWindow)
     : QWidget(nullptr, Qt::Dialog), m_game(game), m_mainWindow(mainWindow) {
     setWindowTitle(QStringLiteral("Vortalin - Fuoco"));
     setFixedSize(sizeFromTwips(4680, 3195));
+    setFont(dialogFont()); // the face the boxes were laid out for
     buildControls();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Form3::focusWindowChanged);
 }

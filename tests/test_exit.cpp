@@ -79,10 +79,14 @@ private slots:
     void leavingEndsWithStatusZero_data() {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("said");
-        QTest::newRow("Esci in the options") << "options-esci" << "returned\n";
-        QTest::newRow("options' close box") << "options-close" << "returned\n";
-        QTest::newRow("Esci mid-flight") << "flight-esci" << "aborted\nreturned\n";
-        QTest::newRow("close box mid-flight") << "flight-close" << "aborted\nreturned\n";
+        QTest::newRow("Esci in the options") << "options-esci"
+                                             << "returned\n";
+        QTest::newRow("options' close box") << "options-close"
+                                            << "returned\n";
+        QTest::newRow("Esci mid-flight") << "flight-esci"
+                                         << "aborted\nreturned\n";
+        QTest::newRow("close box mid-flight") << "flight-close"
+                                              << "aborted\nreturned\n";
     }
     void leavingEndsWithStatusZero() {
         QFETCH(QString, scenario);

@@ -174,8 +174,10 @@ private slots:
         };
         QTest::newRow("as shown") << 6 << "" << 200 << options(6, 1, 1, 1, 1, 20);
         QTest::newRow("no black holes") << 6 << "Buchi neri" << 200 << options(6, 0, 1, 1, 1, 20);
-        QTest::newRow("no repulsive") << 1 << "Corpi con gravità positiva" << 15 << options(1, 1, 0, 1, 1, 1);
-        QTest::newRow("no giants") << 10 << "Pianeti Giganti" << 6000 << options(10, 1, 1, 0, 1, 600);
+        QTest::newRow("no repulsive")
+            << 1 << "Corpi con gravità positiva" << 15 << options(1, 1, 0, 1, 1, 1);
+        QTest::newRow("no giants")
+            << 10 << "Pianeti Giganti" << 6000 << options(10, 1, 1, 0, 1, 600);
         QTest::newRow("no supernovae") << 4 << "Supernove" << 10 << options(4, 1, 1, 1, 0, 1);
     }
     void doneStoresTheOptions() {

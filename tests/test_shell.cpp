@@ -105,7 +105,8 @@ private slots:
                               : face == "Times New Roman" ? splash.Label1
                                                           : splash.Label3;
         // A face found in more than one foundry comes as "Z003 [urw]".
-        const QString family = QFontInfo(label->font()).family().section(QStringLiteral(" ["), 0, 0);
+        const QString family =
+            QFontInfo(label->font()).family().section(QStringLiteral(" ["), 0, 0);
         QVERIFY2(acceptable.contains(family), qPrintable(family));
     }
 
@@ -180,7 +181,8 @@ private slots:
         QTest::newRow("blanks")
             << "C:\\Program Files\\Vortalin"
             << "c:\\windows\\winhlp32.exe \"C:\\Program Files\\Vortalin\\vortalin.hlp\"";
-        QTest::newRow("root") << "D:\\" << "c:\\windows\\winhlp32.exe D:\\vortalin.hlp";
+        QTest::newRow("root") << "D:\\"
+                              << "c:\\windows\\winhlp32.exe D:\\vortalin.hlp";
     }
     void winHelpCommandLine() {
         QFETCH(QString, directory);

@@ -4,8 +4,8 @@
 #include "fonts.h"
 #include "form2.h"
 #include "form4.h"
-#include "twips.h"
 #include "game/textnumber.h"
+#include "twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -75,7 +75,8 @@ void Form1::buildControls() {
 void Form1::buildChecks() {
     Frame1 = new QGroupBox(QStringLiteral("Opzioni generali"), this);
     Frame1->setGeometry(rectFromTwips(225, 675, 2565, 2160));
-    Check3 = tickedBox(QStringLiteral("Pianeti Giganti"), Frame1, rectFromTwips(255, 1200, 2085, 255));
+    Check3 =
+        tickedBox(QStringLiteral("Pianeti Giganti"), Frame1, rectFromTwips(255, 1200, 2085, 255));
     Check4 = tickedBox(QStringLiteral("Supernove"), Frame1, rectFromTwips(240, 1620, 1605, 300));
     // The window's own boxes lie over the frame: created after it, drawn above.
     Check1 = tickedBox(QStringLiteral("Buchi neri"), this, rectFromTwips(495, 960, 1650, 360));

@@ -30,10 +30,12 @@ QString startWinHelp(const QString& programDirectory, const HelpSystem& system) 
 QString openHelpFile(const QString& programDirectory, const HelpSystem& system) {
     const QString path = QDir(programDirectory).filePath(QLatin1String(helpFileName));
     if (!system.fileExists(path))
-        return QStringLiteral("Il file della guida %1 non si trova nella cartella del programma:\n%2")
+        return QStringLiteral(
+                   "Il file della guida %1 non si trova nella cartella del programma:\n%2")
             .arg(quotedName(), QDir::toNativeSeparators(programDirectory));
     if (!system.openUrl(QUrl::fromLocalFile(path)))
-        return QStringLiteral("Nessun programma può aprire il file della guida %1.").arg(quotedName());
+        return QStringLiteral("Nessun programma può aprire il file della guida %1.")
+            .arg(quotedName());
     return {};
 }
 

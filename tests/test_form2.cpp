@@ -77,6 +77,7 @@ private slots:
     void brokenTablesDoNotCrash_data();
     void brokenTablesDoNotCrash();
     void messageIsABareBoxTitledVortalin();
+    void commandsRunBetweenStepsOfAFlight();
     void esciEndsAFlightAndTheProgram();
     void closingTheFrameEndsTheProgram();
 
@@ -307,6 +308,19 @@ void TestForm2::messageIsABareBoxTitledVortalin() {
     QCOMPARE(text, QStringLiteral("Vince il giocatore 1"));
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
+}
+
+// Yields pass through the event loop at most once a millisecond, yet a
+// command chosen during a flight still runs within a few steps' time.
+void TestForm2::commandsRunBetweenStepsOfAFlight() {
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    QElapsedTimer clock;
+    clock.start();
+    while (!ran && clock.elapsed() < 1000)
+        QVERIFY(form().yield());
+    QVERIFY(ran);
+    QVERIFY2(clock.elapsed() < 50, qPrintable(QString::number(clock.elapsed())));
 }
 
 // A flight yields once a step; "Esci" chosen meanwhile ends it and then the

@@ -80,6 +80,10 @@ int Form2::drawplanet() {
     return vortalin::drawplanet(m_app.game());
 }
 
+ShotResult Form2::fuoco(std::string_view angleText, std::string_view forceText) {
+    return vortalin::fuoco(m_app.game(), angleText, forceText);
+}
+
 void Form2::mappa_Click() {
     vortalin::mappa_Click(m_app.game());
 }
@@ -168,7 +172,12 @@ void Form2::message(std::string_view text) {
 bool Form2::yield() {
     if (m_app.ending())
         return false;
+    // A pass of the event loop costs microseconds on an X server and a
+    // flight step tens of nanoseconds: events wait at most a millisecond.
+    if (m_sinceEvents.isValid() && m_sinceEvents.nsecsElapsed() < yieldIntervalNs)
+        return true;
     QCoreApplication::processEvents();
+    m_sinceEvents.start();
     return !m_app.ending();
 }
 

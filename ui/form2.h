@@ -2,7 +2,9 @@
 
 #include "boardwidget.h"
 #include "game/board.h"
+#include "game/flight.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <functional>
@@ -20,6 +22,8 @@ public:
 
     // Brings the body and ship pictures in line with the tables.
     int drawplanet();
+    // Fires the shot of the player on turn with the fire dialog's texts.
+    ShotResult fuoco(std::string_view angleText, std::string_view forceText);
 
     BoardWidget& board() { return *m_board; }
     const BoardWidget& board() const { return *m_board; }
@@ -85,8 +89,11 @@ protected:
 private:
     void buildMenus();
 
+    static constexpr qint64 yieldIntervalNs = 1'000'000;
+
     Application& m_app;
     BoardWidget* m_board = nullptr;
+    QElapsedTimer m_sinceEvents; // since the last pass of the event loop
 };
 
 } // namespace vortalin::ui

@@ -1,7 +1,9 @@
 #include "textnumber.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace vortalin {
 namespace {
@@ -49,6 +51,15 @@ double readRadix(Reader& in, int radix) {
     return value;
 }
 
+// strtod reads the decimal point of the C locale in force, which a desktop
+// session may have set to ","; the texts always use ".".
+std::string withLocalePoint(std::string literal) {
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (const auto at = literal.find('.'); at != std::string::npos && point != ".")
+        literal.replace(at, 1, point);
+    return literal;
+}
+
 double readDecimal(Reader& in) {
     std::string literal; // sign, digits, point and exponent, blanks removed
     if (in.peek() == '+' || in.peek() == '-') {
@@ -82,7 +93,7 @@ double readDecimal(Reader& in) {
             literal += exponent;
     }
     // strtod is exact for any digit count and saturates to infinity.
-    const double value = std::strtod(literal.c_str(), nullptr);
+    const double value = std::strtod(withLocalePoint(literal).c_str(), nullptr);
     return value == 0.0 ? 0.0 : value; // no negative zero
 }
 

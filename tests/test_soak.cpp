@@ -20,9 +20,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QtEndian>
 #include <QtTest>
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -32,7 +34,7 @@ using vortalin::ui::Application;
 
 namespace {
 
-constexpr int shotsToFire = 600;
+constexpr int shotsToFire = 1000;
 
 // What the session runs while a shot flies.
 enum class Command { newMap, moveShips, saveMap, loadMap, options, about, startMatch, fire, count };
@@ -73,12 +75,52 @@ QString forceText(std::mt19937& rng) {
     }
 }
 
+// A finite value of the kind a damaged or hand-made map file may hold.
+double oddValue(std::mt19937& rng) {
+    const auto between = [&rng](double a, double b) {
+        return std::uniform_real_distribution(a, b)(rng);
+    };
+    switch (rng() % 8) {
+    case 0:
+        return 0;
+    case 1:
+        return between(-500, 1800); // off the board too
+    case 2:
+        return double(rng() % 17) + (rng() % 2 ? 0.5 : 0); // codes without a picture
+    case 3:
+        return between(-100, 0);
+    case 4:
+        return rng() % 2 ? 1e300 : -1e300;
+    case 5:
+        return 4.9e-324;
+    case 6:
+        return between(-10, 10) * 3.97e24;
+    default:
+        return between(0, 1280);
+    }
+}
+
+// 105 planet values, then the ships; the third ship row stays empty.
+void writeOddMap(const QString& path, std::mt19937& rng) {
+    std::array<double, 111> cells{};
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        cells[i] = (i == 107 || i == 110) ? 0 : oddValue(rng);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        for (double cell : cells) {
+            const quint64 bits = qToLittleEndian(std::bit_cast<quint64>(cell));
+            file.write(reinterpret_cast<const char*>(&bits), sizeof bits);
+        }
+}
+
 class Session {
 public:
     Session(Application& app, const QString& seedMaps, unsigned seed) : m_app(app), m_rng(seed) {
         QDir seeds(seedMaps);
         for (const QString& name : seeds.entryList({QStringLiteral("*.vmp")}, QDir::Files))
             QFile::copy(seeds.filePath(name), m_maps.filePath(name));
+        for (int i = 0; i < 4; ++i)
+            writeOddMap(m_maps.filePath(QStringLiteral("odd%1.vmp").arg(i)), m_rng);
         m_app.form2().messageSink = [this](const QString&) { ++m_messages; };
         m_ticker.setInterval(0);
         QObject::connect(&m_ticker, &QTimer::timeout, [this] { tick(); });
@@ -141,8 +183,11 @@ private:
             return main().astronavi->trigger();
         case Command::saveMap:
             return mapDialog(main().salvmap, QStringLiteral("soak%1.vmp").arg(m_rng() % 4));
-        case Command::loadMap:
-            return mapDialog(main().Carmap, anyMap());
+        case Command::loadMap: {
+            const QString name = anyMap();
+            m_oddBoard = m_oddBoard || name.startsWith(QLatin1String("odd"));
+            return mapDialog(main().Carmap, name);
+        }
         case Command::options:
             return options();
         case Command::about:
@@ -214,6 +259,11 @@ private:
     }
 
     void oneShot() {
+        // An odd map is flown over once, by the shot in flight when it came.
+        if (m_oddBoard || m_rng() % 8 == 0) {
+            main().mappa->trigger();
+            m_oddBoard = false;
+        }
         ensureMatch();
         m_flightTicks = 0;
         const QString angle = angleText(m_rng);
@@ -279,6 +329,7 @@ private:
     int m_messages = 0;
     int m_failures = 0;
     int m_flightTicks = 0;
+    bool m_oddBoard = false;
     int m_plannedTick = -1;
     Command m_planned = Command::newMap;
     std::array<int, std::size_t(Command::count)> m_done{};

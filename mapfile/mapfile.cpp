@@ -72,6 +72,10 @@ MapFileResult saveMapFile(Game& game, const QString& path) {
         return refuse(game, text::mapNotSaved, file.errorString().toStdString(),
                       MapFileResult::systemError);
     game.state.planets = planets;
+    // The bodies cleared above the count are gone from the game; their
+    // pictures must not stay behind as obstacles that stop nothing.
+    for (int k = std::max(game.state.options.planetCount(), 0); k < maxBodies; ++k)
+        game.board.setPicture(ImageArray::bodies, k, std::nullopt);
     return MapFileResult::done;
 }
 

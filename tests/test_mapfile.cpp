@@ -1,6 +1,7 @@
 #include "mapfile/mapfile.h"
 #include "mapfile/mapformat.h"
 
+#include "game/drawing.h"
 #include "game/flight.h"
 #include "game/memoryboard.h"
 #include "support/scriptedrandom.h"
@@ -158,6 +159,7 @@ void TestMapFile::saveClearsRowsAboveThePlanetCountInFileAndMemory() {
     f.state = eightBodies(3);
     f.state.planets.x(0) = 7; // row 0 is written as it stands
     const GameState before = f.state;
+    drawplanet(f.game);
 
     QCOMPARE(saveMapFile(f.game, path("three.vmp")), MapFileResult::done);
 
@@ -167,7 +169,10 @@ void TestMapFile::saveClearsRowsAboveThePlanetCountInFileAndMemory() {
     QCOMPARE(f.state, expected);
     QCOMPARE(readAll(path("three.vmp")), mapBytes(expected));
     QVERIFY(f.board.messages.empty());
-    QCOMPARE(f.board.bodies[5].stock, std::nullopt); // the save does not redraw
+    // The cleared bodies lose their pictures; the kept ones stay as drawn.
+    QVERIFY(f.board.bodies[2].stock.has_value());
+    for (int k = 3; k < 10; ++k)
+        QCOMPARE(f.board.bodies[std::size_t(k)].stock, std::nullopt);
 }
 
 void TestMapFile::twoSavesOfOneBoardAreByteIdentical() {

@@ -138,40 +138,6 @@ private slots:
         QCOMPARE(t.state.currentTurn, 2);
     }
 
-    void captionsNameThePlayerOnTurn_data() {
-        QTest::addColumn<int>("turn");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("0") << 0 << "Spara Giocatore  1"
-                           << "Giocatore 1";
-        QTest::newRow("1") << 1 << "Spara Giocatore  2"
-                           << "Giocatore 2";
-        QTest::newRow("4") << 4 << "Spara Giocatore  1"
-                           << "Giocatore 1";
-        QTest::newRow("7") << 7 << "Spara Giocatore  2"
-                           << "Giocatore 2";
-    }
-    void captionsNameThePlayerOnTurn() {
-        QFETCH(int, turn);
-        QFETCH(QString, command);
-        QFETCH(QString, dialog);
-        GameState state;
-        state.currentTurn = turn;
-        QCOMPARE(QString::fromStdString(fireCommandCaption(state)), command);
-        QCOMPARE(QString::fromStdString(fireDialogCaption(state)), dialog);
-    }
-
-    // Texts go to the shooter's own slot, exactly as they stood.
-    void inputsStoredForTheShooter() {
-        GameState state;
-        state.currentTurn = 3;
-        storeShotInputs(state, "45.5", " 2000");
-        QCOMPARE(state.lastShotInputs.angle(1), std::string("45.5"));
-        QCOMPARE(state.lastShotInputs.force(1), std::string(" 2000"));
-        QVERIFY(state.lastShotInputs.angle(0).empty());
-        QVERIFY(state.lastShotInputs.force(0).empty());
-    }
-
     // After a win the counter is not 0: moving the ships opens a new match.
     void newMatchAfterAWinNeedsNewShips() {
         Table t;

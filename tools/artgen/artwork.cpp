@@ -4,7 +4,7 @@
 #include "icon.h"
 #include "planets.h"
 #include "ships.h"
-#include "specials.h"
+#include "exoticbodies.h"
 #include "stars.h"
 
 #include <QDir>

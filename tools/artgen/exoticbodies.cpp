@@ -1,4 +1,4 @@
-#include "specials.h"
+#include "exoticbodies.h"
 
 #include "noise.h"
 #include "sphere.h"

@@ -13,6 +13,7 @@ VORTALIN_PACKAGES=(
     fonts-liberation fonts-dejavu-core fonts-urw-base35
     xvfb xauth
     clang libclang-rt-14-dev
+    locales
     desktop-file-utils
 )
 

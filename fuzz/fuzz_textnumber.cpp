@@ -23,7 +23,8 @@ double model(std::string text) {
         const int radix = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
         long double v = 0;
         for (char c : m[1].str())
-            v = v * radix + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10);
+            v = v * radix +
+                (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10);
         return double(v);
     }
     if (!s.empty() && s[0] == '&')

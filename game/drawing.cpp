@@ -23,8 +23,7 @@ int drawplanet(Game& game) {
         if (i > maxBodies)
             continue; // no picture element past the tenth body
         const int element = i - 1;
-        game.board.movePicture(ImageArray::bodies, element,
-                               float(planets.x(i) - planets.radius(i)),
+        game.board.movePicture(ImageArray::bodies, element, float(planets.x(i) - planets.radius(i)),
                                float(planets.y(i) - planets.radius(i)));
         game.board.setPicture(ImageArray::bodies, element, stockPictureOfKind(planets.kind(i)));
     }

@@ -15,9 +15,13 @@ namespace {
 constexpr int passBudget = 1000;
 constexpr double minimumSpacing = 200.0;
 
-bool on(const GameOptions& options, Option o) { return options[o] != 0; }
+bool on(const GameOptions& options, Option o) {
+    return options[o] != 0;
+}
 
-double draw(Random& random, double scale) { return std::floor(double(random.next()) * scale); }
+double draw(Random& random, double scale) {
+    return std::floor(double(random.next()) * scale);
+}
 
 // A body's spacing test against the rows before it: true when too close.
 bool tooCloseToEarlierRows(const PlanetTable& planets, int i) {

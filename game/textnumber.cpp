@@ -8,7 +8,9 @@
 namespace vortalin {
 namespace {
 
-bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // Walks a text, hiding the characters that reading skips.
 class Reader {
@@ -30,7 +32,9 @@ private:
     std::size_t m_pos = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c, int radix) {
     int v = -1;

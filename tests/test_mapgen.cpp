@@ -133,10 +133,9 @@ void TestMapGen::exactlyTwoHundredApartIsAcceptedCloserIsRedrawn() {
     // A 1024-pixel screen turns r = k / 1024 into exactly k pixels.
     auto px = [](int k) { return float(k) / 1024.0f; };
     const float kind1 = 0.0f;
-    Fixture f({1024, 1024},
-              {px(100), px(100), kind1,   // row 1 at (100, 100)
-               px(241), px(241), kind1,   // row 2 at 199.4 px: redrawn
-               px(300), px(100), kind1}); // row 2 at exactly 200 px
+    Fixture f({1024, 1024}, {px(100), px(100), kind1,   // row 1 at (100, 100)
+                             px(241), px(241), kind1,   // row 2 at 199.4 px: redrawn
+                             px(300), px(100), kind1}); // row 2 at exactly 200 px
     setSwitches(f.state.options, true, true, true, true);
     QCOMPARE(generatePlanets(f.game, 2), std::optional<int>(1));
     QCOMPARE(f.state.planets.x(2), 300.0);
@@ -194,8 +193,8 @@ void TestMapGen::exhaustedBudgetLeavesPartialMapAndMessage() {
 void TestMapGen::kindPropertiesFollowTheTable() {
     Fixture f({800, 600});
     PlanetTable& p = f.state.planets;
-    const double expected[13][2] = {{0, 0},      {35, 3.97e24}, {35, 3.97e24}, {35, 3.97e24},
-                                    {35, 3.97e24}, {50, 5.97e24}, {50, 5.97e24}, {50, 5.97e24},
+    const double expected[13][2] = {{0, 0},        {35, 3.97e24}, {35, 3.97e24},  {35, 3.97e24},
+                                    {35, 3.97e24}, {50, 5.97e24}, {50, 5.97e24},  {50, 5.97e24},
                                     {75, 7.97e24}, {75, 7.97e24}, {35, -3.97e24}, {35, 2.57e25},
                                     {50, 8.57e24}};
     for (int k = 1; k <= 12; ++k)

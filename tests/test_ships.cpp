@@ -12,10 +12,13 @@ namespace {
 
 // On a 1074 x 1074 screen the ships' range is 1024 pixels, so r = k / 1024
 // lands exactly on pixel k.
-float px(int k) { return float(k) / 1024.0f; }
+float px(int k) {
+    return float(k) / 1024.0f;
+}
 
 struct Fixture {
-    explicit Fixture(std::deque<float> script, ScreenSize screen = {1074, 1074}, std::uint64_t seed = 1)
+    explicit Fixture(std::deque<float> script, ScreenSize screen = {1074, 1074},
+                     std::uint64_t seed = 1)
         : board(screen), random(std::move(script), seed) {}
     GameState state;
     MemoryBoard board;

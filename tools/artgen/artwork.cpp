@@ -1,10 +1,10 @@
 #include "artwork.h"
 
 #include "banner.h"
+#include "exoticbodies.h"
 #include "icon.h"
 #include "planets.h"
 #include "ships.h"
-#include "exoticbodies.h"
 #include "stars.h"
 
 #include <QDir>

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "centring.h"
+
 #include "application.h"
 #include "fonts.h"
 #include "form2.h"

@@ -1,5 +1,7 @@
 #include "form3.h"
 
+#include "centring.h"
+
 #include "fonts.h"
 #include "twips.h"
 
@@ -132,15 +134,7 @@ void Form3::Form_Activate() {
 }
 
 void Form3::centre() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize frame = frameGeometry().size();
-    const float left = float(screen->size().width() * twipsPerPixel) / 2 -
-                       float(frame.width() * twipsPerPixel) / 2;
-    const float top = float(screen->size().height() * twipsPerPixel) / 2 -
-                      float(frame.height() * twipsPerPixel) / 2;
-    move(screen->geometry().topLeft() + QPoint(px(left), px(top)));
+    centreOnScreen(*this);
 }
 
 void Form3::drawAimLine(double angle) {

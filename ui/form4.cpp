@@ -1,5 +1,7 @@
 #include "form4.h"
 
+#include "centring.h"
+
 #include "application.h"
 #include "fonts.h"
 #include "form1.h"
@@ -18,14 +20,6 @@
 #include <QTimer>
 
 namespace vortalin::ui {
-
-void centreOnScreen(QWidget& window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize whole = screen->geometry().size();
-    window.move((whole.width() - window.width()) / 2, (whole.height() - window.height()) / 2);
-}
 
 QLabel* bannerImage(QWidget* parent, const QRect& place) {
     auto* image = new QLabel(parent);

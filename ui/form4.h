@@ -33,9 +33,6 @@ private:
     Application& m_app;
 };
 
-// Moves a window to the middle of the primary screen.
-void centreOnScreen(QWidget& window);
-
 // The banner stretched into an image box of the catalogue.
 QLabel* bannerImage(QWidget* parent, const QRect& place);
 

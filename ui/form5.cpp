@@ -1,5 +1,7 @@
 #include "form5.h"
 
+#include "centring.h"
+
 #include "filelists.h"
 #include "twips.h"
 
@@ -90,12 +92,7 @@ void Form5::refreshLists() {
 }
 
 void Form5::Form_Load() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize outer = frameGeometry().size();
-    const QSize whole = screen->geometry().size();
-    move((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2);
+    centreOnScreen(*this);
 }
 
 void Form5::Drive1_Change() {

@@ -1,5 +1,7 @@
 #include "form6.h"
 
+#include "centring.h"
+
 #include "fonts.h"
 #include "form4.h"
 #include "twips.h"

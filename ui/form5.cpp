@@ -1,6 +1,7 @@
 #include "form5.h"
 
 #include "centring.h"
+#include "fonts.h"
 
 #include "filelists.h"
 #include "twips.h"
@@ -35,6 +36,7 @@ Form5::Form5(Game& game, QWidget* mainWindow) : m_game(game), m_mainWindow(mainW
     setWindowIcon(art::appIcon());
 #endif
     setFixedSize(sizeFromTwips(6480, 3885));
+    setFont(dialogFont()); // the face the boxes were laid out for
     buildControls();
     Drive1->refresh();
     Dir1->setPath(QDir::currentPath());

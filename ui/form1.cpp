@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "centring.h"
+#include "windowopening.h"
 
 #include "application.h"
 #include "fonts.h"
@@ -113,13 +114,7 @@ void Form1::connectHandlers() {
 }
 
 void Form1::open() {
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    show();
-    raise();
-    activateWindow();
+    openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 
 void Form1::Form_Load() {

@@ -1,6 +1,7 @@
 #include "form6.h"
 
 #include "centring.h"
+#include "windowopening.h"
 
 #include "fonts.h"
 #include "form4.h"
@@ -41,13 +42,7 @@ void Form6::buildControls() {
 }
 
 void Form6::open() {
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    show();
-    raise();
-    activateWindow();
+    openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 
 void Form6::Form_Load() {

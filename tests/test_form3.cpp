@@ -1,5 +1,6 @@
 #include "game/memoryboard.h"
 #include "support/fixedscreen.h"
+#include "support/quietboard.h"
 #include "support/scriptedrandom.h"
 #include "ui/application.h"
 #include "ui/form2.h"
@@ -33,13 +34,7 @@ struct Desk {
     Form3 form{game, &mainWindow};
 
     Desk() {
-        state.options[Option::planetCount] = 1;
-        state.options[Option::animationDelay] = 1;
-        // One light body far away; shots fly off the board and are lost.
-        state.planets.x(1) = 1200, state.planets.y(1) = 1000;
-        state.planets.kind(1) = 1, state.planets.radius(1) = 35, state.planets.mass(1) = 1;
-        state.ships.x(0) = 400, state.ships.y(0) = 300;
-        state.ships.x(1) = 900, state.ships.y(1) = 700;
+        setUpQuietBoard(state);
         mainWindow.resize(200, 100);
         mainWindow.show();
     }

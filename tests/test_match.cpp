@@ -4,6 +4,7 @@
 #include "game/memoryboard.h"
 #include "game/ships.h"
 #include "game/texts.h"
+#include "support/quietboard.h"
 #include "support/scriptedrandom.h"
 
 #include <QtTest>
@@ -22,13 +23,7 @@ struct Table {
     Game game{state, board, random};
 
     explicit Table(std::deque<float> draws = {}) : random(std::move(draws)) {
-        state.options[Option::planetCount] = 1;
-        state.options[Option::animationDelay] = 1;
-        // One light body far from the line of fire.
-        state.planets.x(1) = 1200, state.planets.y(1) = 1000;
-        state.planets.kind(1) = 1, state.planets.radius(1) = 35, state.planets.mass(1) = 1;
-        state.ships.x(0) = 400, state.ships.y(0) = 300;
-        state.ships.x(1) = 900, state.ships.y(1) = 700;
+        setUpQuietBoard(state);
     }
 };
 

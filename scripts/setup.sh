@@ -9,6 +9,7 @@ VORTALIN_BUILD="${VORTALIN_BUILD:-$VORTALIN_ROOT/build}"
 VORTALIN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev libxkbcommon-dev
+    qt6-translations-l10n
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core fonts-urw-base35
     xvfb xauth
@@ -26,8 +27,8 @@ install_missing_packages() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    $sudo apt-get -o DPkg::Lock::Timeout=600 update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 }
 
 configure_and_build() {

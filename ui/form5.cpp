@@ -9,10 +9,7 @@
 #include "mapfile/mapfile.h"
 #include "mapfile/maptexts.h"
 
-#if __has_include("assets/artwork.h")
 #include "assets/artwork.h"
-#define VORTALIN_HAVE_ARTWORK 1
-#endif
 
 #include <QDir>
 #include <QGuiApplication>
@@ -32,9 +29,7 @@ QString mapFilePath(const QString& directory, const QString& name) {
 
 Form5::Form5(Game& game, QWidget* mainWindow) : m_game(game), m_mainWindow(mainWindow) {
     setWindowTitle(QStringLiteral("Vortalin "));
-#ifdef VORTALIN_HAVE_ARTWORK
     setWindowIcon(art::appIcon());
-#endif
     setFixedSize(sizeFromTwips(6480, 3885));
     setFont(dialogFont()); // the face the boxes were laid out for
     buildControls();

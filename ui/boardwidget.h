@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+class QPainter;
+
 namespace vortalin::ui {
 
 // One shown picture: Image1(k) or Image2(j). An empty picture shows nothing.
@@ -21,7 +23,7 @@ struct PictureElement {
 };
 
 // The main window's drawing area, painted bottom to top: black, the
-// starfield, the drawn graphics, the body pictures, the ship pictures.
+// starfield repeated over the whole area, the drawn graphics, the body pictures, the ship pictures.
 // Drawing shows within a display frame but repaints at most once a frame.
 class BoardWidget : public QWidget {
 public:
@@ -61,6 +63,7 @@ private:
     PictureElement* element(ImageArray array, int index);
     void markDirty(const QRect& rect);
     void ensureGraphicsCover(QSize size);
+    void paintStars(QPainter& painter, const QRect& area) const;
     QRect imageRect() const { return m_graphics.rect(); }
 
     QImage m_starfield;

@@ -65,6 +65,18 @@ void Form5::buildControls() {
     connect(Drive1, &DriveList::driveChanged, this, &Form5::Drive1_Change);
     connect(Dir1, &DirectoryList::pathChanged, this, &Form5::Dir1_Change);
     connect(File1, &QListWidget::itemClicked, this, &Form5::File1_Click);
+    // Choosing a file with the keys selects it: the name follows as on a click.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!File1->selectedItems().isEmpty())
+            File1_Click();
+    });
+    // No default button: Enter confirms in the name box only, and in the
+    // directory list it just opens the directory.
+    for (QPushButton* button : {Command1, Command2}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(Text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
 }

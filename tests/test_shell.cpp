@@ -117,6 +117,26 @@ private slots:
         QVERIFY2(acceptable.contains(family), qPrintable(family));
     }
 
+    // The options dialog and the about box open centred by their outer size,
+    // frame included, on their first showing.
+    void dialogsOpenCentredByTheirFrame_data() {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("options") << false;
+        QTest::newRow("about box") << true;
+    }
+    void dialogsOpenCentredByTheirFrame() {
+        QFETCH(bool, about);
+        auto app = quietApp();
+        QWidget* dialog = about ? static_cast<QWidget*>(&app->form6()) : &app->form1();
+        about ? app->form2().about_Click() : app->form1().open();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QRect outer = dialog->frameGeometry();
+        QVERIFY(outer.size() != dialog->size()); // the platform gives a frame
+        const QPointF centre = QRectF(outer).center();
+        QVERIFY2(std::abs(centre.x() - 640) <= 1 && std::abs(centre.y() - 512) <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+    }
+
     // "About" twice: one box; "Ok" hides it; it comes back where it was left.
     void aboutBoxIsOneAndKeepsItsPlace() {
         auto app = quietApp();

@@ -109,6 +109,9 @@ void Form3::buildControls() {
 
 void Form3::open() {
     Text1->setFocus(); // hidden: no leave handler runs
+    // Placed before it shows as well: a window manager frames a window where
+    // it first appears, and a move in between can be lost.
+    centre();
     show();
     raise();
     activateWindow();

@@ -2,6 +2,7 @@
 
 #include "centring.h"
 #include "fonts.h"
+#include "windowopening.h"
 
 #include "filelists.h"
 #include "twips.h"
@@ -85,12 +86,7 @@ void Form5::openFor(const QString& action) {
     setWindowTitle(action);
     Command1->setText(action);
     refreshLists();
-    show();
-    if (!m_loaded) { // centring needs the frame, known once shown
-        m_loaded = true;
-        Form_Load();
-    }
-    activateWindow();
+    openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 
 void Form5::refreshLists() {

@@ -55,6 +55,11 @@ public:
     // A modal message box titled "Vortalin" with one OK button.
     virtual void message(std::string_view text) = 0;
 
+    // One pass of an explosion's drawing (a sweep of rays, a circle) is
+    // done. The real window sets the explosion's pace here, without handling
+    // any input; elsewhere it returns at once.
+    virtual void explosionStep() = 0;
+
     // Processes pending window events once. False once the program is
     // ending: a flight then stops at once.
     [[nodiscard]] virtual bool yield() = 0;

@@ -46,6 +46,7 @@ void sweep(Game& game, double cx, double cy, bool shipRays) {
             line(board, cx, cy, cx + shipRaySwing * c12, cy + sweepReachY);
             line(board, cx, cy, cx - shipRaySwing * c12, cy - sweepReachY);
         }
+        board.explosionStep();
         if (!advance(a, step))
             break;
     }
@@ -68,6 +69,7 @@ void circles(Game& game, double cx, double cy, double maxRadius, double stepFact
     for (double b = 1; b <= maxRadius;) {
         game.board.drawCircle(float(cx), float(cy), float(b), bluishWhite(b));
         game.board.setFillColor(fillAfter(b));
+        game.board.explosionStep();
         if (!advance(b, step))
             break;
     }

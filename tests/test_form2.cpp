@@ -90,6 +90,7 @@ private:
 
 void TestForm2::init() {
     app = std::make_unique<Application>();
+    app->setPaced(false);
     auto& options = state().options;
     options[Option::planetCount] = 10;
     for (Option o :
@@ -311,16 +312,15 @@ void TestForm2::messageIsABareBoxTitledVortalin() {
 }
 
 // Yields pass through the event loop at most once a millisecond, yet a
-// command chosen during a flight still runs within a few steps' time.
+// command chosen during a flight still runs between two of them.
 void TestForm2::commandsRunBetweenStepsOfAFlight() {
     bool ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
-    QElapsedTimer clock;
+    QElapsedTimer clock; // only bounds a failing run
     clock.start();
-    while (!ran && clock.elapsed() < 1000)
+    while (!ran && clock.elapsed() < 10000)
         QVERIFY(form().yield());
     QVERIFY(ran);
-    QVERIFY2(clock.elapsed() < 50, qPrintable(QString::number(clock.elapsed())));
 }
 
 // A flight yields once a step; "Esci" chosen meanwhile ends it and then the

@@ -364,6 +364,7 @@ private slots:
     // and a new match after "Sposta Astronavi".
     void wholeMatch() {
         Application app;
+        app.setPaced(false);
         Form2& main = app.form2();
         QStringList messages;
         main.messageSink = [&](const QString& text) { messages << text; };

@@ -3,9 +3,11 @@
 #include "boardwidget.h"
 #include "game/board.h"
 #include "game/flight.h"
+#include "pacer.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <functional>
 
@@ -60,6 +62,7 @@ public:
     void setFireEnabled(bool enabled) override;
     void setFireCaption(std::string_view caption) override;
     void message(std::string_view text) override;
+    void explosionStep() override;
     [[nodiscard]] bool yield() override;
     ScreenSize screenSize() const override;
 
@@ -88,12 +91,19 @@ protected:
 
 private:
     void buildMenus();
+    bool paced() const;
+    bool waitForNextFlightFrame();
+    void waitInEventLoop(Pacer::Nanoseconds until);
 
     static constexpr qint64 yieldIntervalNs = 1'000'000;
 
     Application& m_app;
     BoardWidget* m_board = nullptr;
     QElapsedTimer m_sinceEvents; // since the last pass of the event loop
+    QElapsedTimer m_clock;       // the pacers' time
+    Pacer m_flightPace;
+    Pacer m_explosionPace;
+    QTimer m_wake; // ends a wait for the next frame when no event comes first
 };
 
 } // namespace vortalin::ui

@@ -355,6 +355,9 @@ void TestForm5::menuCommandsOpenAUsableDialogOverADisabledMainWindow() {
     QVERIFY(form5.isVisible() && form5.isEnabled() && form5.Command2->isEnabled());
     QVERIFY(!form2.isEnabled());
     QCOMPARE(form5.Command1->text(), QString("Carica"));
+    // A click on the disabled board brings the dialog back to the front.
+    form2.activateWindow();
+    QTRY_VERIFY(form5.isActiveWindow());
     QTest::mouseClick(form5.Command2, Qt::LeftButton);
     QVERIFY(form2.isEnabled());
 

@@ -70,6 +70,16 @@ Game& Application::game() {
     return *m_game;
 }
 
+void Application::raiseOpenDialog() {
+    for (QWidget* dialog :
+         {static_cast<QWidget*>(m_form3.get()), static_cast<QWidget*>(m_form5.get())}) {
+        if (dialog && dialog->isVisible()) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+    }
+}
+
 void Application::quit() {
     m_ending = true;
     for (QWidget* window : QApplication::topLevelWidgets())

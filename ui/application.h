@@ -53,6 +53,10 @@ public:
     void quit();
     bool ending() const { return m_ending; }
 
+    // Brings the fire dialog or the map file dialog, whichever is open, to
+    // the front.
+    void raiseOpenDialog();
+
 private:
     GameState m_state;
     GameRandom m_random;

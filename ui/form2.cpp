@@ -153,6 +153,14 @@ void Form2::esci_Click() {
     m_app.quit();
 }
 
+void Form2::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A click on the disabled board raises it over the dialog that disabled
+    // it; the dialog comes back to the front, or the player could not reach it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
+        m_app.raiseOpenDialog();
+}
+
 void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
     m_app.quit(); // the frame's close box ends the program, as "Esci"

@@ -111,16 +111,16 @@ std::optional<ShotOutcome> judge(ImpactCode code, int shooter, bool late) {
 void win(Game& game, int winner) {
     const int loserRow = winner == 1 ? 1 : 0;
     explodeShip(game, game.state.ships.x(loserRow), game.state.ships.y(loserRow));
-    game.board.setPicture(ImageArray::ships, loserRow, stockHitShip);
-    game.board.clearGraphics();
-    game.board.message(winner == 1 ? text::player1Wins : text::player2Wins);
+    game.canvas.setPicture(ImageArray::ships, loserRow, stockHitShip);
+    game.canvas.clearGraphics();
+    game.window.message(winner == 1 ? text::player1Wins : text::player2Wins);
     generatePlanets(game, game.state.options.planetCount());
 }
 
 void draw(Game& game) {
-    game.board.setPicture(ImageArray::ships, 0, stockHitShip);
-    game.board.setPicture(ImageArray::ships, 1, stockHitShip);
-    game.board.message(text::draw);
+    game.canvas.setPicture(ImageArray::ships, 0, stockHitShip);
+    game.canvas.setPicture(ImageArray::ships, 1, stockHitShip);
+    game.window.message(text::draw);
     generatePlanets(game, game.state.options.planetCount());
 }
 
@@ -136,7 +136,7 @@ void conclude(Game& game, ShotOutcome outcome) {
     case ShotOutcome::aborted:
         return; // the windows may be going away
     default:
-        game.board.setFireEnabled(true);
+        game.window.setFireEnabled(true);
     }
 }
 
@@ -186,10 +186,10 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
     const double outsideStep = 20.0 / s * 40;
     const long long limit = (long long)roundHalfEven(double(s) / 20 * 44000);
     const int shooter = shooterOf(game.state);
-    const VisibleArea area(game.board.screenSize());
+    const VisibleArea area(game.window.screenSize());
     const PlanetTable& planets = game.state.planets;
 
-    game.board.setFireEnabled(false);
+    game.window.setFireEnabled(false);
     Projectile p = launch(planets, startX, startY, vx, vy, last);
     ShotResult result;
     result.lastX = p.dx[0] / metresPerPixel + planets.x(1);
@@ -209,7 +209,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
         result.lastX = x;
         result.lastY = y;
         if (area.contains(x, y)) {
-            game.board.drawPoint(float(x), float(y), white);
+            game.canvas.drawPoint(float(x), float(y), white);
             ++result.points;
             const bool late = double(n) > graceSeconds / dt;
             if (const auto outcome = judge(checkCollision(game, x, y), shooter, late))
@@ -221,7 +221,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
             if (!(std::abs(x) <= lostBeyondPixels && std::abs(y) <= lostBeyondPixels))
                 return finish(ShotOutcome::lost, n);
         }
-        if (!game.board.yield())
+        if (!game.window.yield())
             return finish(ShotOutcome::aborted, n);
     }
     return finish(ShotOutcome::limit, std::max(limit, 0LL));

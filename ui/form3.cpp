@@ -177,12 +177,12 @@ void Form3::Text2_lostfocus() {
 void Form3::Command1_Click() {
     const double angle = numberIn(Text1);
     if (angle < 0 || angle > 360) {
-        m_game.board.message(angleRefused);
+        m_game.window.message(angleRefused);
         return;
     }
     const double force = numberIn(Text2);
     if (force < 100 || force > 13000) {
-        m_game.board.message(forceRefused);
+        m_game.window.message(forceRefused);
         return;
     }
     const std::string angleText = Text1->text().toStdString();
@@ -191,12 +191,12 @@ void Form3::Command1_Click() {
     hide();
     giveBackMainWindow();
     // The main window repaints where the dialog was before the shot starts.
-    if (!m_game.board.yield())
+    if (!m_game.window.yield())
         return;
     const ShotResult result = fuoco(m_game, angleText, forceText);
     if (result.outcome == ShotOutcome::aborted)
         return; // the program is ending: no window may be touched
-    m_game.board.setFireCaption(fireCommandCaption(m_game.state));
+    m_game.window.setFireCaption(fireCommandCaption(m_game.state));
 }
 
 void Form3::giveBackMainWindow() {

@@ -19,12 +19,6 @@ constexpr double graceSeconds = 2500.0;
 constexpr double lostBeyondPixels = 10000.0;
 constexpr double visibleMargin = -300.0;
 
-// Player index 0 or 1 from the turn counter; never an index outside the
-// ship table, even for a counter that wrapped.
-int shooterOf(const GameState& state) {
-    return state.currentTurn % 2 == 0 ? 0 : 1;
-}
-
 // Restores the previous value, so a nested flight cannot clear the flag of
 // the one around it.
 class InFlightGuard {
@@ -185,7 +179,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
     const double visibleStep = 20.0 / s * 5;
     const double outsideStep = 20.0 / s * 40;
     const long long limit = (long long)roundHalfEven(double(s) / 20 * 44000);
-    const int shooter = shooterOf(game.state);
+    const int shooter = game.state.shooterIndex();
     const VisibleArea area(game.window.screenSize());
     const PlanetTable& planets = game.state.planets;
 
@@ -229,7 +223,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
 
 ShotResult fuoco(Game& game, std::string_view angleText, std::string_view forceText) {
     GameState& state = game.state;
-    const int p = shooterOf(state);
+    const int p = state.shooterIndex();
     const double startX = state.ships.x(p) * metresPerPixel;
     const double startY = state.ships.y(p) * metresPerPixel;
     const double theta = textToNumber(angleText) * launchPi / 180;

@@ -9,12 +9,12 @@
 #include "support/scriptedrandom.h"
 
 #include <QDir>
-#include <cmath>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include <cmath>
 

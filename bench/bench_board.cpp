@@ -88,7 +88,7 @@ void placePebble(GameState& state, long long steps) {
     GameState headlessState;
     MemoryBoard memory({1280, 1024}, true);
     GameRandom random(1);
-    Game headless{headlessState, memory, random};
+    Game headless{headlessState, memory, memory, random};
     setUpField(headlessState);
     flyOrbit(headless);
     const auto& points = memory.points;
@@ -165,7 +165,7 @@ int main(int argc, char* argv[]) {
     GameState bareState;
     MemoryBoard memory({1280, 1024}, false);
     GameRandom bareRandom(1);
-    Game bare{bareState, memory, bareRandom};
+    Game bare{bareState, memory, memory, bareRandom};
     const Flight bareFlight = fly(bare);
 
     ui::Application app;

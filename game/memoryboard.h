@@ -11,7 +11,7 @@ namespace vortalin {
 
 // A board held in memory: counts and, when asked, records what the game draws.
 // Used by the tests, the simulator, the fuzzers and the benchmarks.
-class MemoryBoard : public Board {
+class MemoryBoard : public Canvas, public BoardWindow {
 public:
     struct Point {
         float x, y;

@@ -24,7 +24,7 @@ void clearRowsAbove(PlanetTable& planets, int planetCount) {
 }
 
 MapFileResult refuse(Game& game, const char* action, MapFileResult result) {
-    game.board.message(std::string(action) + reasonText(result));
+    game.window.message(std::string(action) + reasonText(result));
     return result;
 }
 
@@ -63,7 +63,7 @@ void showLoadedMap(Game& game, const MapTables& tables) {
     game.state.planets = tables.planets;
     game.state.ships = tables.ships;
     for (int element = 0; element < maxBodies; ++element)
-        game.board.setPicture(ImageArray::bodies, element, std::nullopt);
+        game.canvas.setPicture(ImageArray::bodies, element, std::nullopt);
     drawplanet(game);
 }
 
@@ -81,7 +81,7 @@ MapFileResult saveMapFile(Game& game, const QString& path) {
     // The bodies cleared above the count are gone from the game; their
     // pictures must not stay behind as obstacles that stop nothing.
     for (int k = std::max(game.state.options.planetCount(), 0); k < maxBodies; ++k)
-        game.board.setPicture(ImageArray::bodies, k, std::nullopt);
+        game.canvas.setPicture(ImageArray::bodies, k, std::nullopt);
     return MapFileResult::done;
 }
 

@@ -165,7 +165,7 @@ void TestForm2::menuCommandsStartAfresh() {
     const vortalin::PlanetTable bodiesBefore = state().planets;
     state().currentTurn = 7;
     form().spara->setEnabled(true);
-    form().drawPoint(5, 5, vortalin::white);
+    form().board().drawPoint(5, 5, vortalin::white);
     (newMap ? form().mappa : form().astronavi)->trigger();
     QCOMPARE(state().currentTurn, 0);
     QVERIFY(!form().spara->isEnabled());
@@ -254,7 +254,7 @@ void TestForm2::supernovaDrawnTwiceStaysASupernova() {
 void TestForm2::hitShipLooksWholeAtTheNextDrawing() {
     putShips(state());
     form().drawplanet();
-    form().setPicture(ImageArray::ships, 1, vortalin::stockHitShip);
+    form().board().setPicture(ImageArray::ships, 1, vortalin::stockHitShip);
     QCOMPARE(form().board().Image2(1).picture.size(), QSize(50, 50));
     form().drawplanet();
     QCOMPARE(form().board().Image2(1).stock, std::optional<int>(vortalin::stockShip2));

@@ -29,7 +29,7 @@ struct Desk {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
     QWidget mainWindow;
     Form3 form{game, &mainWindow};
 

@@ -90,7 +90,7 @@ private:
     GameState m_state;
     MemoryBoard m_board;
     ScriptedRandom m_random;
-    Game m_game{m_state, m_board, m_random};
+    Game m_game{m_state, m_board, m_board, m_random};
     std::unique_ptr<QWidget> m_main;
     std::unique_ptr<Form5> m_form;
 };
@@ -205,7 +205,7 @@ void TestForm5::everyExitEnablesTheMainWindowAndChangesNoTable() {
 void TestForm5::clickedFileLoadsFromTheChosenDirectory() {
     GameState saved = threeBodies();
     saved.planets.x(2) = 444;
-    Game writer{saved, m_board, m_random};
+    Game writer{saved, m_board, m_board, m_random};
     QCOMPARE(saveMapFile(writer, m_dir.filePath("duel.vmp")), MapFileResult::done);
     m_state = GameState{};
 

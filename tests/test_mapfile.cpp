@@ -33,7 +33,7 @@ struct Fixture {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 };
 
 void putBody(PlanetTable& p, int row, double x, double y, double kind, double radius, double mass) {

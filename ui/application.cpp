@@ -66,7 +66,7 @@ Form5& Application::form5() {
 
 Game& Application::game() {
     if (!m_game)
-        m_game = std::make_unique<Game>(Game{m_state, form2(), m_random});
+        m_game = std::make_unique<Game>(Game{m_state, form2().board(), form2(), m_random});
     return *m_game;
 }
 

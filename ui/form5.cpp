@@ -116,11 +116,11 @@ void Form5::File1_Click() {
 void Form5::Command1_Click() {
     const QString name = Text1->text();
     if (name.size() < 5) { // one letter and the extension
-        m_game.board.message(text::mapNameTooShort);
+        m_game.window.message(text::mapNameTooShort);
         return;
     }
     if (name.right(4) != QLatin1String(FileList::extension)) {
-        m_game.board.message(text::mapWrongExtension);
+        m_game.window.message(text::mapWrongExtension);
         return;
     }
     const QString path = mapFilePath(Dir1->path(), name);

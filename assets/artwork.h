@@ -1,12 +1,14 @@
 #pragma once
 
+#include "game/constants.h"
+
 #include <QIcon>
 #include <QImage>
 
 namespace vortalin::art {
 
 // How many stock pictures there are: Image3(0) to Image3(14).
-inline constexpr int stockPictureCount = 15;
+inline constexpr int stockPictureCount = vortalin::stockCount;
 
 // The stock picture Image3(index); a null image for an index without one.
 QImage stockPicture(int index);

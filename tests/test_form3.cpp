@@ -2,9 +2,11 @@
 #include "support/fixedscreen.h"
 #include "support/quietboard.h"
 #include "support/scriptedrandom.h"
+#include "support/standinmainwindow.h"
 #include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/windowopening.h"
 
 #include <QAction>
 
@@ -30,8 +32,9 @@ struct Desk {
     MemoryBoard board;
     ScriptedRandom random;
     Game game{state, board, board, random};
-    QWidget mainWindow;
-    Form3 form{game, &mainWindow};
+    vortalin::test::StandInMainWindow stand{game};
+    QWidget& mainWindow = stand.widget;
+    Form3 form{game, stand};
 
     Desk() {
         setUpQuietBoard(state);
@@ -42,8 +45,7 @@ struct Desk {
 
     // What "Spara" in the menu does before the dialog takes over.
     void open() {
-        mainWindow.setEnabled(false);
-        form.open();
+        vortalin::ui::openOverMainWindow(mainWindow, [this] { form.open(); });
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
     void type(QLineEdit* box, const QString& text) {

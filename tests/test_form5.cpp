@@ -2,11 +2,13 @@
 #include "ui/filelists.h"
 #include "ui/form2.h"
 #include "ui/form5.h"
+#include "ui/windowopening.h"
 
 #include "mapfile/mapfile.h"
 
 #include "game/memoryboard.h"
 #include "support/scriptedrandom.h"
+#include "support/standinmainwindow.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -91,7 +93,8 @@ private:
     MemoryBoard m_board;
     ScriptedRandom m_random;
     Game m_game{m_state, m_board, m_board, m_random};
-    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<vortalin::test::StandInMainWindow> m_stand;
+    QWidget* m_main = nullptr;
     std::unique_ptr<Form5> m_form;
 };
 
@@ -101,22 +104,22 @@ void TestForm5::init() {
     m_dir.setPath(m_temp->path());
     m_state = threeBodies();
     m_board.messages.clear();
-    m_main = std::make_unique<QWidget>();
+    m_stand = std::make_unique<vortalin::test::StandInMainWindow>(m_game);
+    m_main = &m_stand->widget;
     m_main->show();
-    m_form = std::make_unique<Form5>(m_game, m_main.get());
+    m_form = std::make_unique<Form5>(m_game, *m_stand);
     m_form->Dir1->setPath(m_dir.path());
 }
 
 void TestForm5::cleanup() {
     m_form.reset();
-    m_main.reset();
+    m_stand.reset();
     m_temp.reset();
 }
 
 // What the main window's menu commands do.
 void TestForm5::open(const QString& action) {
-    m_form->openFor(action);
-    m_main->setEnabled(false);
+    ui::openOverMainWindow(*m_main, [&] { m_form->openFor(action); });
 }
 
 void TestForm5::pathHasOneSeparatorAtARootAndInASubdirectory_data() {

@@ -54,13 +54,13 @@ Form6& Application::form6() {
 
 Form3& Application::form3() {
     if (!m_form3)
-        m_form3 = std::make_unique<Form3>(game(), &form2());
+        m_form3 = std::make_unique<Form3>(game(), form2());
     return *m_form3;
 }
 
 Form5& Application::form5() {
     if (!m_form5)
-        m_form5 = std::make_unique<Form5>(game(), &form2());
+        m_form5 = std::make_unique<Form5>(game(), form2());
     return *m_form5;
 }
 

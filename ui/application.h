@@ -18,6 +18,22 @@ class Form6;
 
 // The one object that owns the game's tables, its random generator and the
 // six windows. Each window is created on first use, then only hidden and shown.
+//
+//   window  what it is                      opened by                      opens
+//   Form4   splash                          Modulo1::Main                  Form1, by its timer
+//   Form1   options dialog                  Form4; Form2 "Opzioni"         Form2, by "Fatto"
+//   Form2   main window: board and menus    Form1 "Fatto"                  Form3, Form5 over
+//   itself;
+//                                                                          Form1, Form6 beside it
+//   Form3   fire dialog                     Form2 "Spara", over Form2      fires through
+//   Form2::fuoco Form5   map file dialog                 Form2 "Carica/Salva mappa",    -
+//                                           over Form2
+//   Form6   about box                       Form2 "About"                  -
+//
+// Windows reach each other through this object. A dialog "over" the main
+// window opens through openOverMainWindow() and every way out of it goes
+// through giveBackMainWindow() (ui/windowopening.h); the others open
+// through openWindow().
 class Application {
 public:
     Application();
@@ -62,7 +78,6 @@ private:
     GameRandom m_random;
     // Windows, declared before the game that draws on them.
     std::unique_ptr<Form2> m_form2;
-    // std::unique_ptr<Form1> m_form1; ... other windows here.
     std::unique_ptr<Game> m_game;
     // Dialogs that reach the game, declared after it so they go first.
     std::unique_ptr<Form3> m_form3;

@@ -140,7 +140,7 @@ void BoardWidget::setPicture(ImageArray array, int index, std::optional<int> sto
     if (!e)
         return; // the window has only ten body and two ship images
     update(QRect(e->topLeft, e->picture.size()));
-    const bool known = stock && *stock >= 0 && *stock < stockPictureCount;
+    const bool known = stock && *stock >= 0 && *stock < stockCount;
     e->stock = known ? stock : std::nullopt;
     e->picture = known ? m_stock[std::size_t(*stock)] : QImage();
     update(QRect(e->topLeft, e->picture.size()));

@@ -27,8 +27,8 @@ struct PictureElement {
 // Drawing shows within a display frame but repaints at most once a frame.
 class BoardWidget : public QWidget, public vortalin::Canvas {
 public:
-    static constexpr int bodyElements = 10;
-    static constexpr int shipElements = 2;
+    static constexpr int bodyElements = maxBodies;
+    static constexpr int shipElements = shipCount;
     static constexpr int frameMilliseconds = 16;
 
     explicit BoardWidget(QWidget* parent = nullptr);
@@ -67,7 +67,7 @@ private:
     QRect imageRect() const { return m_graphics.rect(); }
 
     QImage m_starfield;
-    std::array<QImage, stockPictureCount> m_stock;
+    std::array<QImage, stockCount> m_stock;
     std::array<PictureElement, bodyElements> m_bodies;
     std::array<PictureElement, shipElements> m_ships;
     QImage m_graphics;

@@ -11,6 +11,7 @@
 #include "game/ships.h"
 #include "helpviewer.h"
 #include "speed.h"
+#include "windowopening.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -113,13 +114,11 @@ void Form2::inizia_Click() {
 }
 
 void Form2::Carmap_Click() {
-    m_app.form5().openFor(QStringLiteral("Carica"));
-    setEnabled(false);
+    openOverMainWindow(*this, [this] { m_app.form5().openFor(QStringLiteral("Carica")); });
 }
 
 void Form2::salvmap_Click() {
-    m_app.form5().openFor(QStringLiteral("Salva"));
-    setEnabled(false);
+    openOverMainWindow(*this, [this] { m_app.form5().openFor(QStringLiteral("Salva")); });
 }
 
 void Form2::opzionifuori_Click() {
@@ -135,8 +134,7 @@ void Form2::spara_Click() {
     repaint(); // each shot starts on a board without earlier trails
     Form3& dialog = m_app.form3();
     dialog.setWindowTitle(QString::fromStdString(fireDialogCaption(game.state)));
-    setEnabled(false);
-    dialog.open();
+    openOverMainWindow(*this, [&dialog] { dialog.open(); });
 }
 
 void Form2::help_Click() {

@@ -3,6 +3,7 @@
 #include "boardwidget.h"
 #include "game/board.h"
 #include "game/flight.h"
+#include "mainwindow.h"
 #include "pacer.h"
 
 #include <QElapsedTimer>
@@ -19,14 +20,15 @@ class Application;
 
 // The main window: the board and the menu bar. It is the window the game
 // sees around its canvas, the board widget.
-class Form2 : public QMainWindow, public vortalin::BoardWindow {
+class Form2 : public QMainWindow, public vortalin::BoardWindow, public MainWindow {
 public:
     explicit Form2(Application& app);
 
     // Brings the body and ship pictures in line with the tables.
     int drawplanet();
     // Fires the shot of the player on turn with the fire dialog's texts.
-    ShotResult fuoco(std::string_view angleText, std::string_view forceText);
+    ShotResult fuoco(std::string_view angleText, std::string_view forceText) override;
+    QWidget& window() override { return *this; }
 
     BoardWidget& board() { return *m_board; }
     const BoardWidget& board() const { return *m_board; }

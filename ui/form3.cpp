@@ -4,6 +4,7 @@
 
 #include "fonts.h"
 #include "twips.h"
+#include "windowopening.h"
 
 #include "game/constants.h"
 #include "game/flight.h"
@@ -70,7 +71,7 @@ QScrollBar* scrollBar(Qt::Orientation orientation, int min, int max, int largeCh
 
 } // namespace
 
-Form3::Form3(Game& game, QWidget* mainWindow)
+Form3::Form3(Game& game, MainWindow& mainWindow)
     : QWidget(nullptr, Qt::Dialog), m_game(game), m_mainWindow(mainWindow) {
     setWindowTitle(QStringLiteral("Vortalin - Fuoco"));
     setFixedSize(sizeFromTwips(4680, 3195));
@@ -197,28 +198,19 @@ void Form3::Command1_Click() {
     const std::string forceText = Text2->text().toStdString();
     storeShotInputs(m_game.state, angleText, forceText);
     hide();
-    giveBackMainWindow();
+    giveBackMainWindow(m_mainWindow.window());
     // The main window repaints where the dialog was before the shot starts.
     if (!m_game.window.yield())
         return;
-    const ShotResult result = fuoco(m_game, angleText, forceText);
+    const ShotResult result = m_mainWindow.fuoco(angleText, forceText);
     if (result.outcome == ShotOutcome::aborted)
         return; // the program is ending: no window may be touched
     m_game.window.setFireCaption(fireCommandCaption(m_game.state));
 }
 
-void Form3::giveBackMainWindow() {
-    if (!m_mainWindow)
-        return;
-    m_mainWindow->setEnabled(true);
-    m_mainWindow->show();
-    m_mainWindow->raise();
-    m_mainWindow->activateWindow();
-}
-
 void Form3::closeEvent(QCloseEvent* event) {
     event->accept();
-    giveBackMainWindow();
+    giveBackMainWindow(m_mainWindow.window());
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {

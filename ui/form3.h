@@ -2,8 +2,8 @@
 
 #include "aimdial.h"
 #include "game/game.h"
+#include "mainwindow.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -19,10 +19,10 @@ namespace vortalin::ui {
 // out enables the main window again.
 class Form3 : public QWidget {
 public:
-    Form3(Game& game, QWidget* mainWindow);
+    Form3(Game& game, MainWindow& mainWindow);
 
-    // Shows the dialog for the player on turn. The caller has set the caption
-    // and disabled the main window.
+    // Shows the dialog for the player on turn, over the main window; the
+    // caller has set the caption.
     void open();
 
     // Handlers.
@@ -53,12 +53,11 @@ private:
     void buildControls();
     void drawAimLine(double angle);
     void centre();
-    void giveBackMainWindow();
     void focusWindowChanged(QWindow* window);
     bool ownsWindow(const QWindow* window) const;
 
     Game& m_game;
-    QPointer<QWidget> m_mainWindow;
+    MainWindow& m_mainWindow;
     // Another window of the program was active since the dialog last was:
     // coming back to the dialog then counts as an activation.
     bool m_leftForOwnWindow = false;

@@ -28,7 +28,7 @@ QString mapFilePath(const QString& directory, const QString& name) {
     return path + name;
 }
 
-Form5::Form5(Game& game, QWidget* mainWindow) : m_game(game), m_mainWindow(mainWindow) {
+Form5::Form5(Game& game, MainWindow& mainWindow) : m_game(game), m_mainWindow(mainWindow) {
     setWindowTitle(QStringLiteral("Vortalin "));
     setWindowIcon(art::appIcon());
     setFixedSize(sizeFromTwips(6480, 3885));
@@ -129,14 +129,12 @@ void Form5::Command1_Click() {
     else
         loadMapFile(m_game, path);
     hide();
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
+    giveBackMainWindow(m_mainWindow.window());
 }
 
 void Form5::Command2_Click() {
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
     hide();
+    giveBackMainWindow(m_mainWindow.window());
 }
 
 } // namespace vortalin::ui

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "game/game.h"
+#include "mainwindow.h"
 
 #include <QDialog>
-#include <QPointer>
 
 class QLabel;
 class QLineEdit;
@@ -24,7 +24,7 @@ QString mapFilePath(const QString& directory, const QString& name);
 // main window again.
 class Form5 : public QDialog {
 public:
-    Form5(Game& game, QWidget* mainWindow);
+    Form5(Game& game, MainWindow& mainWindow);
 
     // Shows the dialog for "Carica" or "Salva" with fresh lists; the caller
     // then disables the main window.
@@ -54,7 +54,7 @@ private:
     void refreshLists();
 
     Game& m_game;
-    QPointer<QWidget> m_mainWindow;
+    MainWindow& m_mainWindow;
     bool m_loaded = false;
 };
 

@@ -9,10 +9,10 @@ QImage starfieldPicture() {
     return art::starfield().convertToFormat(QImage::Format_RGB32);
 }
 
-std::array<QImage, stockPictureCount> stockPictures() {
-    std::array<QImage, stockPictureCount> stock;
+std::array<QImage, stockCount> stockPictures() {
+    std::array<QImage, stockCount> stock;
     // Pictures are opaque: the black square hides what lies beneath.
-    for (int i = 0; i < stockPictureCount; ++i)
+    for (int i = 0; i < stockCount; ++i)
         stock[std::size_t(i)] = art::stockPicture(i).convertToFormat(QImage::Format_RGB32);
     return stock;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/artwork.h"
+#include "game/constants.h"
 
 #include <QImage>
 
@@ -8,11 +8,9 @@
 
 namespace vortalin::ui {
 
-inline constexpr int stockPictureCount = art::stockPictureCount;
-
 // The main window's artwork: the starfield behind the board and the stock of
 // pictures that the body and ship images copy (Image3).
 QImage starfieldPicture();
-std::array<QImage, stockPictureCount> stockPictures();
+std::array<QImage, stockCount> stockPictures();
 
 } // namespace vortalin::ui

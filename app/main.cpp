@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortalin"));
-    QApplication::setDesktopFileName(QStringLiteral("vortalin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vortalin.Vortalin"));
     vortalin::ui::Application app;
     vortalin::Modulo1::Main(app);
     return QApplication::exec();

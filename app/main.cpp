@@ -1,5 +1,6 @@
 #include "modulo1.h"
 #include "ui/application.h"
+#include "ui/toolkittexts.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortalin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.vortalin.Vortalin"));
+    vortalin::ui::installItalianToolkitTexts(); // before the first window
     vortalin::ui::Application app;
     vortalin::Modulo1::Main(app);
     return QApplication::exec();

@@ -1,19 +1,27 @@
-// The longest flight and a supernova drawn on the real main window. Run
-// under an X server (Xvfb :99 -screen 0 1280x1024x24, DISPLAY=:99); without
-// one it falls back to the offscreen platform, whose figures mean less.
+// The longest flight and a supernova drawn on the real main window, first at
+// the machine's speed, then at the player's pace. Run under an X server
+// (Xvfb :99 -screen 0 1280x1024x24, DISPLAY=:99); without one it falls back
+// to the offscreen platform, whose figures mean less.
 #include "game/constants.h"
 #include "game/effects.h"
 #include "game/flight.h"
 #include "game/memoryboard.h"
 #include "ui/application.h"
 #include "ui/form2.h"
+#include "ui/speed.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
+#include <thread>
 
 using namespace vortalin;
 
@@ -46,21 +54,97 @@ void setUpField(GameState& state) {
 struct Flight {
     ShotResult result;
     double seconds = 0;
+    double cpuSeconds = 0;
     double nsPerStep() const { return seconds * 1e9 / double(result.steps); }
 };
 
-Flight fly(Game& game) {
-    setUpField(game.state);
+double cpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// The orbit, from the field as it stands.
+Flight flyOrbit(Game& game) {
     const double speed =
         std::sqrt(-gravitationalConstant * blackHoleMass / (orbitRadius * metresPerPixel));
     double dt = 5;
+    const double cpuBefore = cpuSeconds();
     QElapsedTimer clock;
     clock.start();
     const ShotResult result =
         simulateShot(game, centreX * metresPerPixel, (centreY - orbitRadius) * metresPerPixel,
                      speed, 0, dt, maxBodies - 1);
-    return {result, double(clock.nsecsElapsed()) / 1e9};
+    return {result, double(clock.nsecsElapsed()) / 1e9, cpuSeconds() - cpuBefore};
 }
+
+Flight fly(Game& game) {
+    setUpField(game.state);
+    return flyOrbit(game);
+}
+
+// A pebble that stops and does not pull (a row past the body count), where
+// the orbit first passes at about step `steps`: found by flying the orbit
+// headless and taking a spot no earlier lap came near.
+void placePebble(GameState& state, long long steps) {
+    GameState headlessState;
+    MemoryBoard memory({1280, 1024}, true);
+    GameRandom random(1);
+    Game headless{headlessState, memory, memory, random};
+    setUpField(headlessState);
+    flyOrbit(headless);
+    const auto& points = memory.points;
+    const auto untouched = [&](std::size_t at) {
+        for (std::size_t i = 0; i + 100 < at; ++i)
+            if (std::hypot(points[i].x - points[at].x, points[i].y - points[at].y) < 0.05)
+                return false;
+        return true;
+    };
+    std::size_t at = std::size_t(steps - 1);
+    while (at + 1000 < points.size() && !untouched(at))
+        at += 1000;
+    setUpField(state);
+    const int row = maxBodies + 1;
+    state.planets.x(row) = points[at].x, state.planets.y(row) = points[at].y;
+    state.planets.kind(row) = 1, state.planets.radius(row) = 0.01;
+}
+
+// Menu commands posted from another thread while a flight runs, as a
+// player's clicks arrive; each notes how long it waited for its turn.
+class CommandPoster {
+public:
+    explicit CommandPoster(ui::Form2& form) : m_form(form) {
+        m_thread = std::thread([this] { post(); });
+    }
+    ~CommandPoster() {
+        m_done = true;
+        m_thread.join();
+    }
+    double worstMilliseconds() const { return m_worst; }
+    int answered() const { return m_answered; }
+
+private:
+    void post() {
+        for (int i = 0; i < 15 && !m_done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(97));
+            const auto posted = std::chrono::steady_clock::now();
+            QMetaObject::invokeMethod(
+                &m_form,
+                [this, posted] {
+                    const std::chrono::duration<double, std::milli> waited =
+                        std::chrono::steady_clock::now() - posted;
+                    m_worst = std::max(m_worst, waited.count());
+                    ++m_answered;
+                    m_form.about->trigger();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
+    ui::Form2& m_form;
+    std::atomic<bool> m_done = false;
+    double m_worst = 0; // written on the window's thread only
+    int m_answered = 0;
+    std::thread m_thread;
+};
 
 double explosionMilliseconds(Game& game) {
     setUpField(game.state);
@@ -81,10 +165,11 @@ int main(int argc, char* argv[]) {
     GameState bareState;
     MemoryBoard memory({1280, 1024}, false);
     GameRandom bareRandom(1);
-    Game bare{bareState, memory, bareRandom};
+    Game bare{bareState, memory, memory, bareRandom};
     const Flight bareFlight = fly(bare);
 
     ui::Application app;
+    app.setPaced(false);
     ui::Form2& form = app.form2();
     form.messageSink = [](const QString&) {};
     form.showMaximized();
@@ -99,6 +184,27 @@ int main(int argc, char* argv[]) {
     form.repaint();
     const double explosion = explosionMilliseconds(game);
 
+    // At the player's pace: a flight of about 200,000 steps.
+    app.setPaced(true);
+    placePebble(game.state, 200000);
+    form.drawplanet();
+    form.repaint();
+    const long long pacedPaintsBefore = form.board().paintCount();
+    Flight paced;
+    double latency = 0;
+    int commands = 0;
+    {
+        CommandPoster poster(form);
+        paced = flyOrbit(game);
+        QCoreApplication::processEvents();
+        latency = poster.worstMilliseconds();
+        commands = poster.answered();
+    }
+    const long long pacedPaints = form.board().paintCount() - pacedPaintsBefore;
+    form.repaint();
+    const double pacedExplosion = explosionMilliseconds(game);
+    const double expected = double(paced.result.steps) / ui::fastestStepsPerSecond;
+
     const bool longest = animated.result.outcome == ShotOutcome::limit;
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("flight_steps: %lld%s\n", animated.result.steps, longest ? "" : " (ended early)");
@@ -107,5 +213,12 @@ int main(int argc, char* argv[]) {
     std::printf("animated_flight_seconds: %.2f\n", animated.seconds);
     std::printf("repaints_per_second: %.1f\n", double(paints) / animated.seconds);
     std::printf("supernova_explosion_ms: %.0f\n", explosion);
-    return longest ? 0 : 1;
+    std::printf("paced_flight_steps: %lld\n", paced.result.steps);
+    std::printf("paced_seconds: %.2f\n", paced.seconds);
+    std::printf("paced_expected_seconds: %.2f (ratio %.3f)\n", expected, paced.seconds / expected);
+    std::printf("paced_cpu_fraction: %.3f\n", paced.cpuSeconds / paced.seconds);
+    std::printf("paced_repaints_per_second: %.1f\n", double(pacedPaints) / paced.seconds);
+    std::printf("paced_command_latency_ms: %.2f (worst of %d)\n", latency, commands);
+    std::printf("supernova_explosion_paced_ms: %.0f\n", pacedExplosion);
+    return longest && paced.result.outcome == ShotOutcome::body ? 0 : 1;
 }

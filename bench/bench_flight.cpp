@@ -75,7 +75,7 @@ Run flyOnce() {
     setUpField(state);
     MemoryBoard board({1280, 1024}, false);
     GameRandom random(1, [] { return std::uint64_t(0); });
-    Game game{state, board, random};
+    Game game{state, board, board, random};
     // Launched tangentially at the circular speed of the orbit.
     const double r = orbitRadius * metresPerPixel;
     const double speed = std::sqrt(-gravitationalConstant * blackHoleMass / r);

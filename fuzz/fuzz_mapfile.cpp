@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryBoard board({1280, 1024}, true);
     GameRandom random(1, [] { return std::uint64_t(7); });
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 
     drawplanet(game);
     const MapBytes saved = encodeMap(state.planets, state.ships);

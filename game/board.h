@@ -27,11 +27,11 @@ struct ScreenSize {
     bool operator==(const ScreenSize&) const = default;
 };
 
-// The main window as the game sees it. The board widget implements it for
-// real; tests and the simulator implement it in memory.
-class Board {
+// Where the game draws: the board's drawn graphics and its pictures. The
+// board widget implements it for real; tests and the simulator in memory.
+class Canvas {
 public:
-    virtual ~Board() = default;
+    virtual ~Canvas() = default;
 
     // Drawn graphics, in board pixels; each shows without waiting for a yield.
     virtual void drawPoint(float x, float y, Rgb colour) = 0;
@@ -41,12 +41,21 @@ public:
     virtual void setFillColor(Rgb colour) = 0;
     // Removes the drawn graphics; background and pictures stay.
     virtual void clearGraphics() = 0;
-    // The window's repaint after a new map, new ships, or before a shot.
-    virtual void repaint() = 0;
 
     // Pictures: `stock` is an Image3 index, nullopt removes the picture.
     virtual void setPicture(ImageArray array, int index, std::optional<int> stock) = 0;
     virtual void movePicture(ImageArray array, int index, float left, float top) = 0;
+};
+
+// The main window around the board, as the game sees it: its repaint, the
+// fire command, messages and the passing of time. The main window
+// implements it for real; tests and the simulator in memory.
+class BoardWindow {
+public:
+    virtual ~BoardWindow() = default;
+
+    // The window's repaint after a new map, new ships, or before a shot.
+    virtual void repaint() = 0;
 
     // The "Spara" menu command.
     virtual void setFireEnabled(bool enabled) = 0;
@@ -54,6 +63,11 @@ public:
 
     // A modal message box titled "Vortalin" with one OK button.
     virtual void message(std::string_view text) = 0;
+
+    // One pass of an explosion's drawing (a sweep of rays, a circle) is
+    // done. The real window sets the explosion's pace here, without handling
+    // any input; elsewhere it returns at once.
+    virtual void explosionStep() = 0;
 
     // Processes pending window events once. False once the program is
     // ending: a flight then stops at once.

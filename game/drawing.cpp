@@ -23,15 +23,16 @@ int drawplanet(Game& game) {
         if (i > maxBodies)
             continue; // no picture element past the tenth body
         const int element = i - 1;
-        game.board.movePicture(ImageArray::bodies, element, float(planets.x(i) - planets.radius(i)),
-                               float(planets.y(i) - planets.radius(i)));
-        game.board.setPicture(ImageArray::bodies, element, stockPictureOfKind(planets.kind(i)));
+        game.canvas.movePicture(ImageArray::bodies, element,
+                                float(planets.x(i) - planets.radius(i)),
+                                float(planets.y(i) - planets.radius(i)));
+        game.canvas.setPicture(ImageArray::bodies, element, stockPictureOfKind(planets.kind(i)));
     }
     const ShipTable& ships = game.state.ships;
     for (int j = 0; j < shipCount && ships.x(j) != 0; ++j) {
-        game.board.movePicture(ImageArray::ships, j, float(ships.x(j) - shipAnchorX),
-                               float(ships.y(j) - shipAnchorY));
-        game.board.setPicture(ImageArray::ships, j, stockShip1 + j);
+        game.canvas.movePicture(ImageArray::ships, j, float(ships.x(j) - shipAnchorX),
+                                float(ships.y(j) - shipAnchorY));
+        game.canvas.setPicture(ImageArray::ships, j, stockShip1 + j);
     }
     return 1;
 }

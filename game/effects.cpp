@@ -28,24 +28,25 @@ bool advance(double& value, double step) {
     return step > 0;
 }
 
-void line(Board& board, double cx, double cy, double x, double y) {
-    board.drawLine(float(cx), float(cy), float(x), float(y), black);
+void line(Canvas& canvas, double cx, double cy, double x, double y) {
+    canvas.drawLine(float(cx), float(cy), float(x), float(y), black);
 }
 
 void sweep(Game& game, double cx, double cy, bool shipRays) {
     const double step = 4.0 / game.state.options.animationDelay();
-    Board& board = game.board;
+    Canvas& canvas = game.canvas;
     for (double a = 1; a <= 30;) {
         const double c = std::cos(radians(a));
-        line(board, cx, cy, cx + sweepReachX * c, cy - sweepReachY);
-        line(board, cx, cy, cx - sweepReachX * c, cy + sweepReachY);
-        line(board, cx, cy, cx + sweepReachX * c, cy + sweepReachY);
-        line(board, cx, cy, cx - sweepReachX * c, cy - sweepReachY);
+        line(canvas, cx, cy, cx + sweepReachX * c, cy - sweepReachY);
+        line(canvas, cx, cy, cx - sweepReachX * c, cy + sweepReachY);
+        line(canvas, cx, cy, cx + sweepReachX * c, cy + sweepReachY);
+        line(canvas, cx, cy, cx - sweepReachX * c, cy - sweepReachY);
         if (shipRays) {
             const double c12 = std::cos(radians(12 * a));
-            line(board, cx, cy, cx + shipRaySwing * c12, cy + sweepReachY);
-            line(board, cx, cy, cx - shipRaySwing * c12, cy - sweepReachY);
+            line(canvas, cx, cy, cx + shipRaySwing * c12, cy + sweepReachY);
+            line(canvas, cx, cy, cx - shipRaySwing * c12, cy - sweepReachY);
         }
+        game.window.explosionStep();
         if (!advance(a, step))
             break;
     }
@@ -66,8 +67,9 @@ void circles(Game& game, double cx, double cy, double maxRadius, double stepFact
              FillRule fillAfter) {
     const double step = stepFactor / game.state.options.animationDelay();
     for (double b = 1; b <= maxRadius;) {
-        game.board.drawCircle(float(cx), float(cy), float(b), bluishWhite(b));
-        game.board.setFillColor(fillAfter(b));
+        game.canvas.drawCircle(float(cx), float(cy), float(b), bluishWhite(b));
+        game.canvas.setFillColor(fillAfter(b));
+        game.window.explosionStep();
         if (!advance(b, step))
             break;
     }
@@ -97,7 +99,7 @@ Blast explodeSupernova(Game& game, double cx, double cy, int row) {
     planets.radius(row) = blackHoleRadius;
     planets.mass(row) = blackHoleMass;
     planets.kind(row) = kind::blackHole;
-    game.board.clearGraphics();
+    game.canvas.clearGraphics();
     drawplanet(game);
     return blast;
 }

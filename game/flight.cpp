@@ -19,12 +19,6 @@ constexpr double graceSeconds = 2500.0;
 constexpr double lostBeyondPixels = 10000.0;
 constexpr double visibleMargin = -300.0;
 
-// Player index 0 or 1 from the turn counter; never an index outside the
-// ship table, even for a counter that wrapped.
-int shooterOf(const GameState& state) {
-    return state.currentTurn % 2 == 0 ? 0 : 1;
-}
-
 // Restores the previous value, so a nested flight cannot clear the flag of
 // the one around it.
 class InFlightGuard {
@@ -111,16 +105,16 @@ std::optional<ShotOutcome> judge(ImpactCode code, int shooter, bool late) {
 void win(Game& game, int winner) {
     const int loserRow = winner == 1 ? 1 : 0;
     explodeShip(game, game.state.ships.x(loserRow), game.state.ships.y(loserRow));
-    game.board.setPicture(ImageArray::ships, loserRow, stockHitShip);
-    game.board.clearGraphics();
-    game.board.message(winner == 1 ? text::player1Wins : text::player2Wins);
+    game.canvas.setPicture(ImageArray::ships, loserRow, stockHitShip);
+    game.canvas.clearGraphics();
+    game.window.message(winner == 1 ? text::player1Wins : text::player2Wins);
     generatePlanets(game, game.state.options.planetCount());
 }
 
 void draw(Game& game) {
-    game.board.setPicture(ImageArray::ships, 0, stockHitShip);
-    game.board.setPicture(ImageArray::ships, 1, stockHitShip);
-    game.board.message(text::draw);
+    game.canvas.setPicture(ImageArray::ships, 0, stockHitShip);
+    game.canvas.setPicture(ImageArray::ships, 1, stockHitShip);
+    game.window.message(text::draw);
     generatePlanets(game, game.state.options.planetCount());
 }
 
@@ -136,7 +130,7 @@ void conclude(Game& game, ShotOutcome outcome) {
     case ShotOutcome::aborted:
         return; // the windows may be going away
     default:
-        game.board.setFireEnabled(true);
+        game.window.setFireEnabled(true);
     }
 }
 
@@ -185,11 +179,11 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
     const double visibleStep = 20.0 / s * 5;
     const double outsideStep = 20.0 / s * 40;
     const long long limit = (long long)roundHalfEven(double(s) / 20 * 44000);
-    const int shooter = shooterOf(game.state);
-    const VisibleArea area(game.board.screenSize());
+    const int shooter = game.state.shooterIndex();
+    const VisibleArea area(game.window.screenSize());
     const PlanetTable& planets = game.state.planets;
 
-    game.board.setFireEnabled(false);
+    game.window.setFireEnabled(false);
     Projectile p = launch(planets, startX, startY, vx, vy, last);
     ShotResult result;
     result.lastX = p.dx[0] / metresPerPixel + planets.x(1);
@@ -209,7 +203,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
         result.lastX = x;
         result.lastY = y;
         if (area.contains(x, y)) {
-            game.board.drawPoint(float(x), float(y), white);
+            game.canvas.drawPoint(float(x), float(y), white);
             ++result.points;
             const bool late = double(n) > graceSeconds / dt;
             if (const auto outcome = judge(checkCollision(game, x, y), shooter, late))
@@ -221,7 +215,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
             if (!(std::abs(x) <= lostBeyondPixels && std::abs(y) <= lostBeyondPixels))
                 return finish(ShotOutcome::lost, n);
         }
-        if (!game.board.yield())
+        if (!game.window.yield())
             return finish(ShotOutcome::aborted, n);
     }
     return finish(ShotOutcome::limit, std::max(limit, 0LL));
@@ -229,7 +223,7 @@ ShotResult simulateShot(Game& game, double startX, double startY, double vx, dou
 
 ShotResult fuoco(Game& game, std::string_view angleText, std::string_view forceText) {
     GameState& state = game.state;
-    const int p = shooterOf(state);
+    const int p = state.shooterIndex();
     const double startX = state.ships.x(p) * metresPerPixel;
     const double startY = state.ships.y(p) * metresPerPixel;
     const double theta = textToNumber(angleText) * launchPi / 180;

@@ -6,11 +6,12 @@
 
 namespace vortalin {
 
-// What the game's procedures work on: the shared tables, the main window and
-// the random generator, all owned elsewhere.
+// What the game's procedures work on: the shared tables, the board they draw
+// on, the main window around it and the random generator, all owned elsewhere.
 struct Game {
     GameState& state;
-    Board& board;
+    Canvas& canvas;
+    BoardWindow& window;
     Random& random;
     // True while a shot flies; the fire command must stay off meanwhile.
     bool shotInFlight = false;

@@ -91,8 +91,9 @@ struct GameState {
     std::int32_t currentTurn = 0;
     LastShotInputs lastShotInputs;
 
-    // Index of the player who fires next: 0 for player 1, 1 for player 2.
-    int shooterIndex() const { return currentTurn % 2; }
+    // Index of the player who fires next: 0 for player 1, 1 for player 2;
+    // never outside the ship table, even for a counter that wrapped.
+    int shooterIndex() const { return currentTurn % 2 == 0 ? 0 : 1; }
     bool operator==(const GameState&) const = default;
 };
 

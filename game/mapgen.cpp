@@ -53,7 +53,7 @@ void clearBoard(Game& game) {
     for (int k = 0; k < maxBodies; ++k) {
         planets.x(k + 1) = 0;
         planets.kind(k + 1) = 0;
-        game.board.setPicture(ImageArray::bodies, k, std::nullopt);
+        game.canvas.setPicture(ImageArray::bodies, k, std::nullopt);
     }
     // Rows past ten only come from a map file; a new map keeps none of them,
     // or they would stop shots without a picture.
@@ -63,8 +63,8 @@ void clearBoard(Game& game) {
 
 } // namespace
 
-int screenPixels(const Board& board, std::string_view axis) {
-    const ScreenSize screen = board.screenSize();
+int screenPixels(const BoardWindow& window, std::string_view axis) {
+    const ScreenSize screen = window.screenSize();
     return axis == "x" ? screen.widthPixels : screen.heightPixels;
 }
 
@@ -73,8 +73,8 @@ Status generatePlanets(Game& game, int n) {
     n = std::clamp(n, 0, maxBodies); // the table and the pictures hold ten
     clearBoard(game);
     game.random.reseedFromClock();
-    const int w = screenPixels(game.board, "x");
-    const int h = screenPixels(game.board, "y");
+    const int w = screenPixels(game.window, "x");
+    const int h = screenPixels(game.window, "y");
 
     int passes = 0;
     for (int i = 1; i <= n; ++i) {
@@ -89,7 +89,7 @@ Status generatePlanets(Game& game, int n) {
             // too, or those would pull on shots from invisible points.
             for (int row = tried + 1; row <= maxBodies; ++row)
                 planets.clearRow(row);
-            game.board.message(text::planetsFailed);
+            game.window.message(text::planetsFailed);
             return std::nullopt;
         }
         ++passes;
@@ -105,7 +105,7 @@ void applyKindProperties(Game& game) {
             planets.radius(row) = properties->radius;
             planets.mass(row) = properties->mass;
         } else {
-            game.board.message(text::unknownKind);
+            game.window.message(text::unknownKind);
         }
     }
 }
@@ -116,8 +116,8 @@ void mappa_Click(Game& game) {
     placeShips(game);
     drawplanet(game);
     game.state.currentTurn = 0;
-    game.board.repaint();
-    game.board.setFireEnabled(false);
+    game.window.repaint();
+    game.window.setFireEnabled(false);
 }
 
 } // namespace vortalin

@@ -12,7 +12,7 @@ namespace vortalin {
 using Status = std::optional<int>;
 
 // The whole screen's width when axis is exactly "x", otherwise its height.
-int screenPixels(const Board& board, std::string_view axis);
+int screenPixels(const BoardWindow& window, std::string_view axis);
 
 // Random positions and kinds for rows 1 to n; radius and mass are not set.
 Status generatePlanets(Game& game, int n);

@@ -24,14 +24,14 @@ float chooseFirstPlayer(Game& game) {
 void inizia_Click(Game& game) {
     GameState& state = game.state;
     if (state.currentTurn != 0) {
-        game.board.message(text::resetFirst);
+        game.window.message(text::resetFirst);
         return;
     }
     state.currentTurn = std::int32_t(chooseFirstPlayer(game));
-    game.board.setFireCaption(fireCommandCaption(state));
+    game.window.setFireCaption(fireCommandCaption(state));
     // A second shot must not start inside the first one's flight.
     if (!game.shotInFlight)
-        game.board.setFireEnabled(true);
+        game.window.setFireEnabled(true);
 }
 
 std::string fireCommandCaption(const GameState& state) {

@@ -11,7 +11,7 @@ namespace vortalin {
 
 // A board held in memory: counts and, when asked, records what the game draws.
 // Used by the tests, the simulator, the fuzzers and the benchmarks.
-class MemoryBoard : public Board {
+class MemoryBoard : public Canvas, public BoardWindow {
 public:
     struct Point {
         float x, y;
@@ -45,6 +45,7 @@ public:
     void setFireEnabled(bool enabled) override { fireEnabled = enabled; }
     void setFireCaption(std::string_view caption) override { fireCaption = caption; }
     void message(std::string_view text) override { messages.emplace_back(text); }
+    void explosionStep() override { ++explosionSteps; }
     bool yield() override;
     ScreenSize screenSize() const override { return screen; }
 
@@ -53,7 +54,7 @@ public:
     ScreenSize screen;
     bool recordDrawing;
     long long pointCount = 0, lineCount = 0, circleCount = 0;
-    long long clears = 0, repaints = 0, yields = 0;
+    long long clears = 0, repaints = 0, yields = 0, explosionSteps = 0;
     std::vector<Point> points;
     std::vector<Line> lines;
     std::vector<Circle> circles;

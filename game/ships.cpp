@@ -37,8 +37,8 @@ bool rejected(const GameState& state, int s) {
 Status placeShips(Game& game) {
     ShipTable& ships = game.state.ships;
     game.random.reseedFromClock();
-    const int w = screenPixels(game.board, "x");
-    const int h = screenPixels(game.board, "y");
+    const int w = screenPixels(game.window, "x");
+    const int h = screenPixels(game.window, "y");
 
     int rejections = 0;
     for (int s = 0; s <= 1; ++s) {
@@ -49,7 +49,7 @@ Status placeShips(Game& game) {
             --s; // the same ship is drawn again
         }
         if (rejections > rejectionBudget) {
-            game.board.message(text::shipsFailed);
+            game.window.message(text::shipsFailed);
             return std::nullopt;
         }
     }
@@ -60,8 +60,8 @@ void astronavi_Click(Game& game) {
     placeShips(game);
     drawplanet(game);
     game.state.currentTurn = 0;
-    game.board.repaint();
-    game.board.setFireEnabled(false);
+    game.window.repaint();
+    game.window.setFireEnabled(false);
 }
 
 } // namespace vortalin

@@ -12,5 +12,7 @@ inline constexpr const char* draw = "Patta";
 inline constexpr const char* resetFirst = "Attenzione risettare la mappa o le astronavi prima";
 inline constexpr const char* fireCaptionPrefix = "Spara Giocatore ";
 inline constexpr const char* fireDialogCaptionPrefix = "Giocatore";
+inline constexpr const char* angleRefused = "Attenzione inserire l'angolo tra 0 e 360";
+inline constexpr const char* forceRefused = "Attenzione inserire la forza tra 100 e 13000";
 
 } // namespace vortalin::text

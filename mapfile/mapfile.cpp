@@ -1,5 +1,6 @@
 #include "mapfile.h"
 
+#include "mapfailure.h"
 #include "mapformat.h"
 #include "maptexts.h"
 
@@ -22,28 +23,39 @@ void clearRowsAbove(PlanetTable& planets, int planetCount) {
         planets.clearRow(row);
 }
 
-MapFileResult refuse(Game& game, const char* action, const std::string& reason,
-                     MapFileResult result) {
-    game.board.message(action + reason);
+MapFileResult refuse(Game& game, const char* action, MapFileResult result) {
+    game.window.message(std::string(action) + reasonText(result));
     return result;
 }
 
-MapFileResult refuseLoad(Game& game, const std::string& reason, MapFileResult result) {
-    return refuse(game, text::mapNotLoaded, reason, result);
+// Reads at most one map's worth of bytes: a longer file loads from its start.
+MapFileResult readMapBytes(const QString& path, QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return whyLoadFailed(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return whyLoadFailed(path);
+    bytes = file.read(qint64(mapFileSize));
+    return file.error() == QFileDevice::NoError ? MapFileResult::done : MapFileResult::systemError;
 }
 
-// Reads at most one map's worth of bytes: a longer file loads from its start.
-MapFileResult readMapBytes(Game& game, const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return refuseLoad(game, text::mapMissing, MapFileResult::missing);
-    if (!info.isFile())
-        return refuseLoad(game, text::mapNotAFile, MapFileResult::notAFile);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(qint64(mapFileSize));
-    if (file.error() != QFileDevice::NoError)
-        return refuseLoad(game, file.errorString().toStdString(), MapFileResult::systemError);
+// Replaces the file only with all of the bytes. Qt 6.4's commit() reports
+// success after its buffered write failed (a full disk) and then renames
+// the empty temporary file over the old map: flush and check first.
+MapFileResult writeMapBytes(const QString& path, const MapBytes& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return whySaveFailed(path, SaveStage::placing, file.error());
+    const qint64 size = qint64(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush()) {
+        const QFileDevice::FileError error = file.error();
+        file.cancelWriting();
+        file.commit(); // removes the temporary file; the old one stays
+        return whySaveFailed(path, SaveStage::writing, error);
+    }
+    if (!file.commit() || file.error() != QFileDevice::NoError)
+        return whySaveFailed(path, SaveStage::placing, file.error());
     return MapFileResult::done;
 }
 
@@ -51,7 +63,7 @@ void showLoadedMap(Game& game, const MapTables& tables) {
     game.state.planets = tables.planets;
     game.state.ships = tables.ships;
     for (int element = 0; element < maxBodies; ++element)
-        game.board.setPicture(ImageArray::bodies, element, std::nullopt);
+        game.canvas.setPicture(ImageArray::bodies, element, std::nullopt);
     drawplanet(game);
 }
 
@@ -63,33 +75,27 @@ MapFileResult saveMapFile(Game& game, const QString& path) {
     clearRowsAbove(planets, game.state.options.planetCount());
     const MapBytes bytes = encodeMap(planets, game.state.ships);
 
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(reinterpret_cast<const char*>(bytes.data()),
-                                    qint64(bytes.size())) == qint64(bytes.size()) &&
-                         file.commit();
-    if (!written)
-        return refuse(game, text::mapNotSaved, file.errorString().toStdString(),
-                      MapFileResult::systemError);
+    if (const MapFileResult written = writeMapBytes(path, bytes); written != MapFileResult::done)
+        return refuse(game, text::mapNotSaved, written);
     game.state.planets = planets;
     // The bodies cleared above the count are gone from the game; their
     // pictures must not stay behind as obstacles that stop nothing.
     for (int k = std::max(game.state.options.planetCount(), 0); k < maxBodies; ++k)
-        game.board.setPicture(ImageArray::bodies, k, std::nullopt);
+        game.canvas.setPicture(ImageArray::bodies, k, std::nullopt);
     return MapFileResult::done;
 }
 
 MapFileResult loadMapFile(Game& game, const QString& path) {
     QByteArray bytes;
-    if (const MapFileResult read = readMapBytes(game, path, bytes); read != MapFileResult::done)
-        return read;
+    if (const MapFileResult read = readMapBytes(path, bytes); read != MapFileResult::done)
+        return refuse(game, text::mapNotLoaded, read);
     const DecodedMap map = decodeMap(std::span(
         reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
     switch (map.error) {
     case MapError::tooShort:
-        return refuseLoad(game, text::mapTooShort, MapFileResult::tooShort);
+        return refuse(game, text::mapNotLoaded, MapFileResult::tooShort);
     case MapError::notFinite:
-        return refuseLoad(game, text::mapNotFinite, MapFileResult::notFinite);
+        return refuse(game, text::mapNotLoaded, MapFileResult::notFinite);
     case MapError::none:
         break;
     }

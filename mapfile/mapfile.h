@@ -6,13 +6,20 @@
 
 namespace vortalin {
 
+// How a save or a load ended; each refusal has its own sentence for the player.
 enum class MapFileResult {
     done,
-    missing,     // load only: nothing at that path
-    notAFile,    // load only: a directory or a device
-    systemError, // the system refused to open, read or write
-    tooShort,    // load only: fewer than 888 bytes
-    notFinite,   // load only: a NaN or an infinity among the values
+    missing,       // load: nothing at that path
+    missingFolder, // save: the folder the name points into does not exist
+    folder,        // the name is a folder's
+    notAFile,      // a device, a pipe or anything else that is no plain file
+    noPermission,
+    readOnly, // a medium that cannot be written
+    diskFull, // no room: a full disk, a quota or a file-size limit
+    nameTooLong,
+    tooShort,  // load: fewer than 888 bytes
+    notFinite, // load: a NaN or an infinity among the values
+    systemError,
 };
 
 // Clears the planet rows above the planet count, then writes both tables.

@@ -6,9 +6,16 @@ namespace vortalin::text {
 inline constexpr const char* mapNotSaved = "Impossibile salvare la mappa: ";
 inline constexpr const char* mapNotLoaded = "Impossibile caricare la mappa: ";
 inline constexpr const char* mapMissing = "il file non esiste";
+inline constexpr const char* mapMissingFolder = "la cartella indicata non esiste";
+inline constexpr const char* mapFolder = "il nome indica una cartella, non un file";
 inline constexpr const char* mapNotAFile = "il nome non indica un file";
+inline constexpr const char* mapNoPermission = "non si hanno i permessi necessari";
+inline constexpr const char* mapReadOnly = "il disco è protetto dalla scrittura";
+inline constexpr const char* mapDiskFull = "non c'è abbastanza spazio sul disco";
+inline constexpr const char* mapNameTooLong = "il nome del file è troppo lungo";
 inline constexpr const char* mapTooShort = "il file è troppo corto per essere una mappa";
-inline constexpr const char* mapNotFinite = "il file contiene valori non validi";
+inline constexpr const char* mapNotFinite = "il file contiene valori che non sono numeri";
+inline constexpr const char* mapSystemError = "il sistema non ha permesso l'operazione";
 
 // The map file dialog's checks of the name.
 inline constexpr const char* mapNameTooShort = "Il nome deve essere di almeno 1 lettera";

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks what a player's system
-# would get: every file in its place, icons of the size their folder names,
+# would get: every file in its place, the guide with its pictures, icons of the size their folder names,
 # and a desktop entry and metadata that the desktop's own validators accept.
 #   check-install.sh <build folder> <bindir> <guidedir> <version>
 set -euo pipefail
@@ -22,6 +22,16 @@ for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/man/man6/vortalin.6.gz share/doc/vortalin/copyright share/doc/vortalin/changelog.gz; do
     [ -s "$f" ] || fail "missing $f"
 done
+
+# The guide, where the program looks for it, with every picture it shows.
+guide="$guidedir/guida.html"
+if [ ! -s "$guide" ]; then
+    fail "missing $guide"
+else
+    for picture in $(grep -o 'src="[^"]*"' "$guide" | sed 's/^src="//; s/"$//'); do
+        [ -s "$guidedir/$picture" ] || fail "the guide shows $picture, which is not installed"
+    done
+fi
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() {

@@ -24,7 +24,7 @@ QRgb shown(BoardWidget& board, int x, int y) {
 // What the board shows at a point with no picture and no drawing on it.
 QRgb background(const BoardWidget& board, int x, int y) {
     const QImage& stars = board.starfield();
-    return stars.rect().contains(x, y) ? stars.pixel(x, y) : qRgb(0, 0, 0);
+    return stars.pixel(x % stars.width(), y % stars.height());
 }
 
 bool hasPartialAlpha(const QImage& image) {
@@ -51,7 +51,7 @@ private slots:
     void picturesGoToTheNearestPixel();
     void picturesShowAtNaturalSizeAboveDrawing();
     void unknownStockOrElementShowsNothing();
-    void starfieldIsUnscaledAndBlackBeyond();
+    void starfieldIsUnscaledAndRepeatedToTheEdges();
     void clearingGraphicsKeepsPictures();
     void drawingSurvivesRepaintsOfTheWindow();
     void drawingIsOnePixelWideWithoutSmoothing();
@@ -120,15 +120,17 @@ void TestBoardWidget::unknownStockOrElementShowsNothing() {
     QCOMPARE(shot.pixel(5, 5), background(*board, 5, 5));
 }
 
-// The hidden stock never shows by itself.
-void TestBoardWidget::starfieldIsUnscaledAndBlackBeyond() {
+// A board larger than the picture shows stars to its edges: the picture is
+// repeated unscaled from the top-left corner, to the right and below.
+void TestBoardWidget::starfieldIsUnscaledAndRepeatedToTheEdges() {
+    board->resize(2560, 1800);
     const QImage shot = board->grab().toImage();
-    const QImage& stars = board->starfield();
+    const QImage stars = board->starfield().convertToFormat(shot.format());
     QCOMPARE(stars.size(), QSize(1173, 853));
-    QCOMPARE(shot.copy(stars.rect()), stars.convertToFormat(shot.format()));
-    QCOMPARE(shot.pixel(1173, 10), qRgb(0, 0, 0));
-    QCOMPARE(shot.pixel(10, 853), qRgb(0, 0, 0));
-    QCOMPARE(shot.pixel(1279, 999), qRgb(0, 0, 0));
+    for (const QPoint& tile : {QPoint(0, 0), QPoint(1173, 0), QPoint(0, 853), QPoint(1173, 853)})
+        QCOMPARE(shot.copy(QRect(tile, stars.size())), stars);
+    // The last, cut tiles are the picture's top-left part.
+    QCOMPARE(shot.copy(2346, 1706, 214, 94), stars.copy(0, 0, 214, 94));
 }
 
 void TestBoardWidget::clearingGraphicsKeepsPictures() {

@@ -11,7 +11,7 @@ struct Fixture {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 
     void body(int row, double x, double y, double kind, double radius) {
         state.planets.x(row) = x;

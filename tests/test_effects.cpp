@@ -45,11 +45,14 @@ void TestEffects::drawingLengthFollowsTheSpeed() {
     explodeSupernova(w.game, 500, 400, 1);
     QCOMPARE(w.board.lineCount, 4 * passes);
     QTEST(w.board.circleCount, "supernovaCircles");
+    // The window paces an explosion by its passes, one a sweep or a circle.
+    QCOMPARE(w.board.explosionSteps, passes + w.board.circleCount);
 
-    w.board.lineCount = w.board.circleCount = 0;
+    w.board.lineCount = w.board.circleCount = w.board.explosionSteps = 0;
     explodeShip(w.game, 100, 100);
     QCOMPARE(w.board.lineCount, 6 * passes);
     QTEST(w.board.circleCount, "shipCircles");
+    QCOMPARE(w.board.explosionSteps, passes + w.board.circleCount);
     QCOMPARE(w.board.yields, 0LL); // the animations never let input in
 }
 

@@ -27,18 +27,24 @@ void emptyBoard(Application& app) {
     s.options[vortalin::Option::animationDelay] = 600;
 }
 
-// Fires straight up and, while it flies, leaves as the scenario says.
+// Fires straight up and leaves at the flight's first pass of the event loop.
+// The flight keeps the player's pace (over a tenth of a second), so it cannot
+// end before the command runs however fast the machine is.
 void fireAndLeave(Application& app, const QString& how) {
     emptyBoard(app);
     app.form2().about_Click();
-    QTimer::singleShot(10, &app.form2(), [&app, how] {
+    auto* leave = new QTimer(&app.form2());
+    leave->setInterval(0);
+    QObject::connect(leave, &QTimer::timeout, [&app, how, leave] {
         if (!app.game().shotInFlight)
-            std::puts("not in flight");
+            return;
+        leave->stop();
         if (how == QLatin1String("esci"))
             app.form2().esci->trigger();
         else
             app.form2().close();
     });
+    leave->start();
     const vortalin::ShotResult result = vortalin::fuoco(app.game(), " 90", " 100");
     std::puts(result.outcome == vortalin::ShotOutcome::aborted ? "aborted" : "flew on");
 }

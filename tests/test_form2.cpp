@@ -90,6 +90,7 @@ private:
 
 void TestForm2::init() {
     app = std::make_unique<Application>();
+    app->setPaced(false);
     auto& options = state().options;
     options[Option::planetCount] = 10;
     for (Option o :
@@ -164,7 +165,7 @@ void TestForm2::menuCommandsStartAfresh() {
     const vortalin::PlanetTable bodiesBefore = state().planets;
     state().currentTurn = 7;
     form().spara->setEnabled(true);
-    form().drawPoint(5, 5, vortalin::white);
+    form().board().drawPoint(5, 5, vortalin::white);
     (newMap ? form().mappa : form().astronavi)->trigger();
     QCOMPARE(state().currentTurn, 0);
     QVERIFY(!form().spara->isEnabled());
@@ -253,7 +254,7 @@ void TestForm2::supernovaDrawnTwiceStaysASupernova() {
 void TestForm2::hitShipLooksWholeAtTheNextDrawing() {
     putShips(state());
     form().drawplanet();
-    form().setPicture(ImageArray::ships, 1, vortalin::stockHitShip);
+    form().board().setPicture(ImageArray::ships, 1, vortalin::stockHitShip);
     QCOMPARE(form().board().Image2(1).picture.size(), QSize(50, 50));
     form().drawplanet();
     QCOMPARE(form().board().Image2(1).stock, std::optional<int>(vortalin::stockShip2));
@@ -311,16 +312,15 @@ void TestForm2::messageIsABareBoxTitledVortalin() {
 }
 
 // Yields pass through the event loop at most once a millisecond, yet a
-// command chosen during a flight still runs within a few steps' time.
+// command chosen during a flight still runs between two of them.
 void TestForm2::commandsRunBetweenStepsOfAFlight() {
     bool ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
-    QElapsedTimer clock;
+    QElapsedTimer clock; // only bounds a failing run
     clock.start();
-    while (!ran && clock.elapsed() < 1000)
+    while (!ran && clock.elapsed() < 10000)
         QVERIFY(form().yield());
     QVERIFY(ran);
-    QVERIFY2(clock.elapsed() < 50, qPrintable(QString::number(clock.elapsed())));
 }
 
 // A flight yields once a step; "Esci" chosen meanwhile ends it and then the

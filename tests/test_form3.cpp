@@ -29,7 +29,7 @@ struct Desk {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
     QWidget mainWindow;
     Form3 form{game, &mainWindow};
 
@@ -364,6 +364,7 @@ private slots:
     // and a new match after "Sposta Astronavi".
     void wholeMatch() {
         Application app;
+        app.setPaced(false);
         Form2& main = app.form2();
         QStringList messages;
         main.messageSink = [&](const QString& text) { messages << text; };

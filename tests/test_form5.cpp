@@ -9,12 +9,12 @@
 #include "support/scriptedrandom.h"
 
 #include <QDir>
-#include <cmath>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include <cmath>
 
@@ -78,6 +78,7 @@ private slots:
     void reopeningKeepsNameAndDirectoryAndListsAfresh();
     void directoryListWalksUpAndDownAndTheFilesFollow();
     void driveListStartsAtTheRootAndEndsAtHome();
+    void enterConfirmsOnlyInTheNameBox();
     void firstOpeningIsCentredWithTheFocusOnTheDriveList();
     void menuCommandsOpenAUsableDialogOverADisabledMainWindow();
 
@@ -89,7 +90,7 @@ private:
     GameState m_state;
     MemoryBoard m_board;
     ScriptedRandom m_random;
-    Game m_game{m_state, m_board, m_random};
+    Game m_game{m_state, m_board, m_board, m_random};
     std::unique_ptr<QWidget> m_main;
     std::unique_ptr<Form5> m_form;
 };
@@ -204,7 +205,7 @@ void TestForm5::everyExitEnablesTheMainWindowAndChangesNoTable() {
 void TestForm5::clickedFileLoadsFromTheChosenDirectory() {
     GameState saved = threeBodies();
     saved.planets.x(2) = 444;
-    Game writer{saved, m_board, m_random};
+    Game writer{saved, m_board, m_board, m_random};
     QCOMPARE(saveMapFile(writer, m_dir.filePath("duel.vmp")), MapFileResult::done);
     m_state = GameState{};
 
@@ -295,9 +296,43 @@ void TestForm5::driveListStartsAtTheRootAndEndsAtHome() {
     QCOMPARE(drive1.findData(QDir::homePath()) >= 0, true);
 
     drive1.setCurrentIndex(drive1.findData(QDir::homePath()));
-    m_form->Drive1_Change();
     QCOMPARE(m_form->Dir1->path(), QDir::homePath());
     QCOMPARE(m_form->File1->path(), QDir::homePath());
+
+    // Choosing the drive already shown keeps the directory.
+    QVERIFY(m_dir.mkpath("sotto"));
+    m_form->Dir1->setPath(m_dir.filePath("sotto"));
+    emit drive1.activated(drive1.currentIndex());
+    QCOMPARE(m_form->Dir1->path(), m_dir.filePath("sotto"));
+}
+
+// Enter in the directory list opens the directory and saves nothing; keys
+// in the file list copy the name; Enter in the name box confirms.
+void TestForm5::enterConfirmsOnlyInTheNameBox() {
+    QVERIFY(m_dir.mkpath("giu"));
+    touch(m_dir.filePath("a.vmp"));
+    touch(m_dir.filePath("b.vmp"));
+    open("Salva");
+    m_form->Text1->setText("nuova.vmp");
+    ui::DirectoryList& dir1 = *m_form->Dir1;
+    dir1.setFocus();
+    dir1.setCurrentRow(rowOfPath(dir1, m_dir.filePath("giu")));
+    QTest::keyClick(&dir1, Qt::Key_Return);
+    QCOMPARE(dir1.path(), m_dir.filePath("giu"));
+    QVERIFY(m_form->isVisible());
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("giu/nuova.vmp")));
+
+    dir1.setPath(m_dir.path());
+    m_form->File1->setFocus();
+    QTest::keyClick(m_form->File1, Qt::Key_Down);
+    QTest::keyClick(m_form->File1, Qt::Key_Down);
+    QCOMPARE(m_form->Text1->text(), QString("b.vmp"));
+
+    m_form->Text1->setText("nuova.vmp");
+    QTest::keyClick(m_form->Text1, Qt::Key_Return);
+    QVERIFY(QFileInfo::exists(m_dir.filePath("nuova.vmp")));
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_main->isEnabled());
 }
 
 void TestForm5::firstOpeningIsCentredWithTheFocusOnTheDriveList() {
@@ -320,6 +355,9 @@ void TestForm5::menuCommandsOpenAUsableDialogOverADisabledMainWindow() {
     QVERIFY(form5.isVisible() && form5.isEnabled() && form5.Command2->isEnabled());
     QVERIFY(!form2.isEnabled());
     QCOMPARE(form5.Command1->text(), QString("Carica"));
+    // A click on the disabled board brings the dialog back to the front.
+    form2.activateWindow();
+    QTRY_VERIFY(form5.isActiveWindow());
     QTest::mouseClick(form5.Command2, Qt::LeftButton);
     QVERIFY(form2.isEnabled());
 

@@ -10,7 +10,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <functional>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace vortalin;
 
@@ -24,7 +33,7 @@ struct Fixture {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 };
 
 void putBody(PlanetTable& p, int row, double x, double y, double kind, double radius, double mass) {
@@ -86,6 +95,19 @@ bool sameBodyPictures(const MemoryBoard& a, const MemoryBoard& b) {
     return true;
 }
 
+#ifdef Q_OS_UNIX
+// Runs `work` in a child process and gives its exit status: the child may
+// limit itself (file size, user) without touching the test.
+int inChild(const std::function<int()>& work) {
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(work());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
+
 // The boards of the committed seed maps in tests/maps, one per file name.
 std::vector<std::pair<QString, GameState>> seedBoards() {
     GameState example;
@@ -135,6 +157,9 @@ private slots:
     void savingOverALongerFileLeavesExactly888Bytes();
     void failedSaveKeepsTheOldFileAndTheTables_data();
     void failedSaveKeepsTheOldFileAndTheTables();
+    void saveThatCannotWriteKeepsTheOldMap();
+    void permissionRefusalsAreNamed_data();
+    void permissionRefusalsAreNamed();
     void refusedLoadLeavesTablesAndPicturesUntouched_data();
     void refusedLoadLeavesTablesAndPicturesUntouched();
     void loadReplacesTablesAndRedrawsButKeepsOptionsAndTurn();
@@ -198,14 +223,23 @@ void TestMapFile::savingOverALongerFileLeavesExactly888Bytes() {
 
 void TestMapFile::failedSaveKeepsTheOldFileAndTheTables_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<MapFileResult>("result");
+    QTest::addColumn<QString>("reason");
     // Root ignores permission bits, so the failures come from the tree itself.
-    QTest::newRow("parent is a file") << "plain.vmp/inside.vmp";
-    QTest::newRow("path is a directory") << "folder.vmp";
-    QTest::newRow("parent missing") << "nowhere/x.vmp";
+    QTest::newRow("parent is a file") << "plain.vmp/inside.vmp" << MapFileResult::missingFolder
+                                      << "la cartella indicata non esiste";
+    QTest::newRow("path is a directory")
+        << "folder.vmp" << MapFileResult::folder << "il nome indica una cartella, non un file";
+    QTest::newRow("parent missing")
+        << "nowhere/x.vmp" << MapFileResult::missingFolder << "la cartella indicata non esiste";
+    QTest::newRow("name too long") << QString(300, 'n') + ".vmp" << MapFileResult::nameTooLong
+                                   << "il nome del file è troppo lungo";
 }
 
 void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
     QFETCH(QString, name);
+    QFETCH(MapFileResult, result);
+    QFETCH(QString, reason);
     const QByteArray old(100, '\x11');
     writeFile(path("plain.vmp"), old);
     QVERIFY(QDir(m_dir.path()).mkpath("folder.vmp"));
@@ -213,16 +247,88 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
     f.state = eightBodies(2);
     const GameState before = f.state;
 
-    QCOMPARE(saveMapFile(f.game, path(name)), MapFileResult::systemError);
+    QCOMPARE(saveMapFile(f.game, path(name)), result);
 
     QCOMPARE(f.state, before);
     QCOMPARE(readAll(path("plain.vmp")), old);
     QVERIFY(QFileInfo(path("folder.vmp")).isDir());
-    QCOMPARE(f.board.messages.size(), std::size_t(1));
-    const std::string& text = f.board.messages.front();
-    QVERIFY(text.starts_with("Impossibile salvare la mappa: "));
-    QVERIFY(text.size() > std::string("Impossibile salvare la mappa: ").size()); // the reason
+    QCOMPARE(f.board.messages,
+             std::vector<std::string>{"Impossibile salvare la mappa: " + reason.toStdString()});
     QVERIFY(!QFileInfo::exists(path("nowhere")));
+}
+
+// With a file-size limit below a map's size the write really fails, as on a
+// full disk: the old map stays whole, the tables too, and the player is told.
+void TestMapFile::saveThatCannotWriteKeepsTheOldMap() {
+#ifdef Q_OS_UNIX
+    QVERIFY(QDir(m_dir.path()).mkpath("full"));
+    const QString old = path("full/old.vmp");
+    const QByteArray oldBytes = mapBytes(eightBodies(8));
+    writeFile(old, oldBytes);
+    const int status = inChild([&old] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{500, 500};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 2;
+        Fixture f;
+        f.state = eightBodies(3);
+        const GameState before = f.state;
+        const bool refused = saveMapFile(f.game, old) == MapFileResult::diskFull;
+        const bool told =
+            f.board.messages == std::vector<std::string>{"Impossibile salvare la mappa: non c'è "
+                                                         "abbastanza spazio sul disco"};
+        return refused && told && f.state == before ? 0 : 1;
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(readAll(old), oldBytes);
+    QCOMPARE(QDir(path("full")).entryList(QDir::Files), QStringList{"old.vmp"});
+#else
+    QSKIP("needs a file-size limit");
+#endif
+}
+
+// Refusals by permission, tried as an ordinary user: root would be let through.
+void TestMapFile::permissionRefusalsAreNamed_data() {
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("save into a read-only folder") << true << "locked/new.vmp";
+    QTest::newRow("load an unreadable map") << false << "locked/map.vmp";
+    QTest::newRow("load from a closed folder") << false << "closed/map.vmp";
+}
+
+void TestMapFile::permissionRefusalsAreNamed() {
+#ifdef Q_OS_UNIX
+    QFETCH(bool, saving);
+    QFETCH(QString, name);
+    for (const char* folder : {"locked", "closed"}) {
+        QVERIFY(QDir(m_dir.path()).mkpath(folder));
+        writeFile(path(folder) + "/map.vmp", mapBytes(eightBodies(3)));
+    }
+    QFile::setPermissions(path("locked/map.vmp"), QFileDevice::WriteOwner);
+    QFile::setPermissions(path("closed"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                              QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
+    const int status = inChild([&] {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            return 2;
+        Fixture f;
+        const MapFileResult result =
+            saving ? saveMapFile(f.game, path(name)) : loadMapFile(f.game, path(name));
+        const std::string said =
+            saving ? "Impossibile salvare la mappa: " : "Impossibile caricare la mappa: ";
+        const bool told = f.board.messages ==
+                          std::vector<std::string>{said + "non si hanno i permessi necessari"};
+        return result == MapFileResult::noPermission && told ? 0 : 1;
+    });
+    QFile::setPermissions(path("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(status, 0);
+#else
+    QSKIP("needs Unix permissions");
+#endif
 }
 
 void TestMapFile::refusedLoadLeavesTablesAndPicturesUntouched_data() {
@@ -243,9 +349,12 @@ void TestMapFile::refusedLoadLeavesTablesAndPicturesUntouched_data() {
     QTest::newRow("887 bytes") << "short.vmp" << mapBytes(good).left(887) << MapFileResult::tooShort
                                << "il file è troppo corto per essere una mappa";
     QTest::newRow("NaN mass") << "nan.vmp" << nanMass << MapFileResult::notFinite
-                              << "il file contiene valori non validi";
-    QTest::newRow("a directory") << "dir.vmp" << QByteArray() << MapFileResult::notAFile
-                                 << "il nome non indica un file";
+                              << "il file contiene valori che non sono numeri";
+    QTest::newRow("a directory") << "dir.vmp" << QByteArray() << MapFileResult::folder
+                                 << "il nome indica una cartella, non un file";
+    QTest::newRow("name too long")
+        << QString(300, 'n') + ".vmp" << QByteArray() << MapFileResult::nameTooLong
+        << "il nome del file è troppo lungo";
 }
 
 void TestMapFile::refusedLoadLeavesTablesAndPicturesUntouched() {

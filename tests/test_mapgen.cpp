@@ -18,7 +18,7 @@ struct Fixture {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 };
 
 void setSwitches(GameOptions& o, bool blackHoles, bool repulsive, bool giants, bool supernovae) {

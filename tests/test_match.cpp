@@ -20,7 +20,7 @@ struct Table {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 
     explicit Table(std::deque<float> draws = {}) : random(std::move(draws)) {
         setUpQuietBoard(state);
@@ -57,7 +57,7 @@ private slots:
         GameState state;
         MemoryBoard board;
         GameRandom random(7, [] { return std::uint64_t(1); });
-        Game game{state, board, random};
+        Game game{state, board, board, random};
         std::set<float> seen;
         for (int i = 0; i < 64; ++i)
             seen.insert(chooseFirstPlayer(game));
@@ -137,7 +137,7 @@ private slots:
     void newMatchAfterAWinNeedsNewShips() {
         Table t;
         GameRandom random(3, [] { return std::uint64_t(9); });
-        Game game{t.state, t.board, random};
+        Game game{t.state, t.board, t.board, random};
         t.state.options[Option::planetCount] = 3;
         mappa_Click(game);
         t.state.currentTurn = 5; // a match that ended

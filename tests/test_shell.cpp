@@ -6,9 +6,12 @@
 #include "ui/form4.h"
 #include "ui/form6.h"
 #include "ui/helpviewer.h"
+#include "ui/toolkittexts.h"
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -24,6 +27,7 @@ namespace {
 
 std::unique_ptr<Application> quietApp() {
     auto app = std::make_unique<Application>();
+    app->setPaced(false);
     auto readings = std::make_shared<long long>(0);
     app->speedClock = [readings] { return double((*readings)++) / 3700.0; };
     app->form2().messageSink = [](const QString&) {};
@@ -37,16 +41,20 @@ int aboutBoxes() {
     return count;
 }
 
-// A stand-in system that records what help asked of it.
+// A stand-in system that records what help asked of it. The guide is in the
+// place of index `guideAt` among the guide's places, or nowhere (-1).
 struct FakeHelp {
     QString program;
     QStringList arguments;
     QUrl opened;
 
-    HelpSystem system(bool winHelp, bool fileThere, bool starts) {
+    HelpSystem system(bool winHelp, int guideAt, bool starts, const QString& programDirectory) {
         HelpSystem s;
         s.hasWinHelp = winHelp;
-        s.fileExists = [fileThere](const QString&) { return fileThere; };
+        const QStringList places = vortalin::ui::guidePlaces(programDirectory);
+        s.fileExists = [places, guideAt](const QString& path) {
+            return places.indexOf(path) == guideAt && guideAt >= 0;
+        };
         s.startDetached = [this, starts](const QString& p, const QStringList& a) {
             program = p;
             arguments = a;
@@ -74,9 +82,9 @@ private slots:
         QVERIFY(splash.isVisible());
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash.Timer1->interval(), 1500);
-        QTest::qWait(1200);
-        QVERIFY(splash.isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(app->form1().isVisible(), 2000);
+        QVERIFY(splash.Timer1->isActive());
+        QVERIFY(!app->form1().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(app->form1().isVisible(), 5000);
         QVERIFY(splash.isHidden());
         QVERIFY(!splash.Timer1->isActive());
         app->form1().hide();
@@ -108,6 +116,26 @@ private slots:
         const QString family =
             QFontInfo(label->font()).family().section(QStringLiteral(" ["), 0, 0);
         QVERIFY2(acceptable.contains(family), qPrintable(family));
+    }
+
+    // The options dialog and the about box open centred by their outer size,
+    // frame included, on their first showing.
+    void dialogsOpenCentredByTheirFrame_data() {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("options") << false;
+        QTest::newRow("about box") << true;
+    }
+    void dialogsOpenCentredByTheirFrame() {
+        QFETCH(bool, about);
+        auto app = quietApp();
+        QWidget* dialog = about ? static_cast<QWidget*>(&app->form6()) : &app->form1();
+        about ? app->form2().about_Click() : app->form1().open();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QRect outer = dialog->frameGeometry();
+        QVERIFY(outer.size() != dialog->size()); // the platform gives a frame
+        const QPointF centre = QRectF(outer).center();
+        QVERIFY2(std::abs(centre.x() - 640) <= 1 && std::abs(centre.y() - 512) <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
     }
 
     // "About" twice: one box; "Ok" hides it; it comes back where it was left.
@@ -193,49 +221,71 @@ private slots:
     // The viewer gets the whole path as one argument, blanks and all.
     void winHelpStartsTheViewerOnTheFile() {
         FakeHelp fake;
-        const QString problem = vortalin::ui::offerHelp(QStringLiteral("C:\\Program Files\\V"),
-                                                        fake.system(true, false, true));
+        const QString directory = QStringLiteral("C:\\Program Files\\V");
+        const QString problem =
+            vortalin::ui::offerHelp(directory, fake.system(true, -1, true, directory));
         QVERIFY(problem.isEmpty());
         QCOMPARE(fake.program, QStringLiteral("c:\\windows\\winhlp32.exe"));
         QCOMPARE(fake.arguments, QStringList{QStringLiteral("C:\\Program Files\\V\\vortalin.hlp")});
     }
 
-    // Without the viewer the desktop opens the file; every failure is told, naming it.
+    // Without the viewer the desktop opens the guide, beside the program
+    // first; every failure is told in Italian, naming the missing file.
     void helpElsewhere_data() {
         QTest::addColumn<bool>("winHelp");
-        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<int>("guideAt");
         QTest::addColumn<bool>("starts");
-        QTest::addColumn<bool>("told");
-        QTest::newRow("opened") << false << true << true << false;
-        QTest::newRow("file missing") << false << false << true << true;
-        QTest::newRow("no opener") << false << true << false << true;
-        QTest::newRow("viewer fails") << true << true << false << true;
+        QTest::addColumn<QString>("told");
+        QTest::newRow("guide beside the program") << false << 0 << true << "";
+        QTest::newRow("installed guide") << false << 1 << true << "";
+        QTest::newRow("guide missing")
+            << false << -1 << true
+            << "Il file della guida \"guida.html\" non si trova accanto al programma:\n"
+               "/opt/vortalin giochi/guida";
+        QTest::newRow("no opener") << false << 0 << false
+                                   << "Nessun programma può aprire il file della guida "
+                                      "\"guida.html\".";
+        QTest::newRow("viewer fails")
+            << true << 0 << false << "Impossibile avviare la guida \"vortalin.hlp\".";
     }
     void helpElsewhere() {
         QFETCH(bool, winHelp);
-        QFETCH(bool, fileThere);
+        QFETCH(int, guideAt);
         QFETCH(bool, starts);
-        QFETCH(bool, told);
+        QFETCH(QString, told);
         FakeHelp fake;
-        const QString problem = vortalin::ui::offerHelp(QStringLiteral("/opt/vortalin giochi"),
-                                                        fake.system(winHelp, fileThere, starts));
-        QCOMPARE(!problem.isEmpty(), told);
-        if (told)
-            QVERIFY(problem.contains(QStringLiteral("vortalin.hlp")));
-        if (!winHelp && fileThere)
+        const QString directory = QStringLiteral("/opt/vortalin giochi");
+        const QString problem =
+            vortalin::ui::offerHelp(directory, fake.system(winHelp, guideAt, starts, directory));
+        QCOMPARE(problem, told);
+        if (!winHelp && guideAt >= 0)
             QCOMPARE(fake.opened,
-                     QUrl::fromLocalFile(QStringLiteral("/opt/vortalin giochi/vortalin.hlp")));
+                     QUrl::fromLocalFile(vortalin::ui::guidePlaces(directory).at(guideAt)));
+        if (!winHelp && guideAt == 0)
+            QCOMPARE(fake.opened.toLocalFile(), directory + "/guida/guida.html");
     }
 
-    // "Help" with no help file beside the program says so and goes on.
+    // "Help" with no guide for the program says so and goes on.
     void helpCommandTellsAndCarriesOn() {
         auto app = quietApp();
         QStringList said;
         app->form2().messageSink = [&said](const QString& text) { said << text; };
         app->form2().help_Click();
         QCOMPARE(said.size(), 1);
-        QVERIFY(said.front().contains(QStringLiteral("vortalin.hlp")));
+        QVERIFY(said.front().contains(QStringLiteral("guida.html")));
         QVERIFY(!app->ending());
+    }
+
+    // The toolkit's own texts are Italian once its catalogue is loaded.
+    void toolkitSpeaksItalian() {
+        QVERIFY(vortalin::ui::installItalianToolkitTexts());
+        QLineEdit box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            texts << action->text().remove(u'&').section(u'\t', 0, 0);
+        QVERIFY2(texts.contains(QStringLiteral("Incolla")), qPrintable(texts.join(u',')));
+        QVERIFY(!texts.contains(QStringLiteral("Paste")));
     }
 
 private:

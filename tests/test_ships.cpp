@@ -23,7 +23,7 @@ struct Fixture {
     GameState state;
     MemoryBoard board;
     ScriptedRandom random;
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 
     void body(int row, double x, double y) {
         state.planets.x(row) = x;

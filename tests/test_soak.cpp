@@ -35,6 +35,7 @@ using vortalin::ui::Application;
 namespace {
 
 constexpr int shotsToFire = 1000;
+constexpr int pacedShots = 20;
 
 // What the session runs while a shot flies.
 enum class Command { newMap, moveShips, saveMap, loadMap, options, about, startMatch, fire, count };
@@ -265,6 +266,9 @@ private:
             m_oddBoard = false;
         }
         ensureMatch();
+        // The first shots keep the player's pace, so commands also land in
+        // the waits between frames; the rest fly at the machine's speed.
+        m_app.setPaced(m_shots < pacedShots);
         m_flightTicks = 0;
         const QString angle = angleText(m_rng);
         const QString force = forceText(m_rng);

@@ -8,10 +8,6 @@
 
 namespace vortalin::ui {
 
-namespace {
-constexpr double twipsPerPixel = 15.0;
-}
-
 AimDial::AimDial(QWidget* parent, const QRectF& box, const LineControl& needle)
     : QWidget(parent), m_box(box), m_needle(needle) {
     setGeometry(rectFromTwips(box.left(), box.top(), box.width(), box.height()));

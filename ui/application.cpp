@@ -66,8 +66,18 @@ Form5& Application::form5() {
 
 Game& Application::game() {
     if (!m_game)
-        m_game = std::make_unique<Game>(Game{m_state, form2(), m_random});
+        m_game = std::make_unique<Game>(Game{m_state, form2().board(), form2(), m_random});
     return *m_game;
+}
+
+void Application::raiseOpenDialog() {
+    for (QWidget* dialog :
+         {static_cast<QWidget*>(m_form3.get()), static_cast<QWidget*>(m_form5.get())}) {
+        if (dialog && dialog->isVisible()) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+    }
 }
 
 void Application::quit() {

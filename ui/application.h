@@ -42,10 +42,20 @@ public:
     // The clock the options dialog measures the machine's speed with.
     SpeedClock speedClock = monotonicSeconds;
 
+    // Flights and explosions on the main window keep the pace of the
+    // animation value instead of the machine's; tests and benchmarks that
+    // only need the outcome switch it off.
+    bool paced() const { return m_paced; }
+    void setPaced(bool paced) { m_paced = paced; }
+
     // Ends the program at once, even from inside a flight: the flight sees
     // the ending at its next yield and returns, then the event loop ends.
     void quit();
     bool ending() const { return m_ending; }
+
+    // Brings the fire dialog or the map file dialog, whichever is open, to
+    // the front.
+    void raiseOpenDialog();
 
 private:
     GameState m_state;
@@ -61,6 +71,7 @@ private:
     std::unique_ptr<Form4> m_form4;
     std::unique_ptr<Form6> m_form6;
     bool m_ending = false;
+    bool m_paced = true;
 };
 
 } // namespace vortalin::ui

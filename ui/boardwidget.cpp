@@ -155,13 +155,26 @@ void BoardWidget::movePicture(ImageArray array, int index, float left, float top
     update(QRect(e->topLeft, e->picture.size()));
 }
 
+// The starfield, unscaled, repeated from the top-left corner: a board larger
+// than the picture shows stars to its edges.
+void BoardWidget::paintStars(QPainter& painter, const QRect& area) const {
+    const int w = m_starfield.width(), h = m_starfield.height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int top = area.top() / h * h; top <= area.bottom(); top += h) {
+        for (int left = area.left() / w * w; left <= area.right(); left += w) {
+            const QRect tile = QRect(left, top, w, h) & area;
+            painter.drawImage(tile.topLeft(), m_starfield, tile.translated(-left, -top));
+        }
+    }
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
     ++m_paints;
     const QRect area = event->rect();
     QPainter painter(this);
     painter.fillRect(area, Qt::black);
-    const QRect stars = area & m_starfield.rect(); // plain black beyond the starfield
-    painter.drawImage(stars.topLeft(), m_starfield, stars);
+    paintStars(painter, area);
     const QRect drawn = area & m_graphics.rect();
     painter.drawImage(drawn.topLeft(), m_graphics, drawn);
     const auto paintPictures = [&](const auto& elements) {

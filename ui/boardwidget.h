@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+class QPainter;
+
 namespace vortalin::ui {
 
 // One shown picture: Image1(k) or Image2(j). An empty picture shows nothing.
@@ -21,9 +23,9 @@ struct PictureElement {
 };
 
 // The main window's drawing area, painted bottom to top: black, the
-// starfield, the drawn graphics, the body pictures, the ship pictures.
+// starfield repeated over the whole area, the drawn graphics, the body pictures, the ship pictures.
 // Drawing shows within a display frame but repaints at most once a frame.
-class BoardWidget : public QWidget {
+class BoardWidget : public QWidget, public vortalin::Canvas {
 public:
     static constexpr int bodyElements = 10;
     static constexpr int shipElements = 2;
@@ -31,14 +33,14 @@ public:
 
     explicit BoardWidget(QWidget* parent = nullptr);
 
-    void drawPoint(float x, float y, Rgb colour);
-    void drawLine(float x1, float y1, float x2, float y2, Rgb colour);
-    void drawCircle(float cx, float cy, float radius, Rgb outline);
-    void setFillColor(Rgb colour);
-    void clearGraphics();
-
-    void setPicture(ImageArray array, int index, std::optional<int> stock);
-    void movePicture(ImageArray array, int index, float left, float top);
+    // vortalin::Canvas
+    void drawPoint(float x, float y, Rgb colour) override;
+    void drawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void drawCircle(float cx, float cy, float radius, Rgb outline) override;
+    void setFillColor(Rgb colour) override;
+    void clearGraphics() override;
+    void setPicture(ImageArray array, int index, std::optional<int> stock) override;
+    void movePicture(ImageArray array, int index, float left, float top) override;
 
     const PictureElement& Image1(int k) const { return m_bodies.at(std::size_t(k)); }
     const PictureElement& Image2(int j) const { return m_ships.at(std::size_t(j)); }
@@ -61,6 +63,7 @@ private:
     PictureElement* element(ImageArray array, int index);
     void markDirty(const QRect& rect);
     void ensureGraphicsCover(QSize size);
+    void paintStars(QPainter& painter, const QRect& area) const;
     QRect imageRect() const { return m_graphics.rect(); }
 
     QImage m_starfield;

@@ -50,7 +50,9 @@ QString nearestExisting(QString path) {
 } // namespace
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
-    connect(this, &QComboBox::activated, this, &DriveList::driveChanged);
+    // A change only: choosing the drive already shown keeps the directory.
+    // The program's own changes of the entry go on under a signal blocker.
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::driveChanged);
 }
 
 void DriveList::refresh() {

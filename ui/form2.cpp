@@ -10,6 +10,7 @@
 #include "game/match.h"
 #include "game/ships.h"
 #include "helpviewer.h"
+#include "speed.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,6 +18,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+
+#include <chrono>
+#include <thread>
 
 namespace vortalin::ui {
 
@@ -29,9 +33,18 @@ QAction* command(QWidget* owner, const QString& caption) {
     return action;
 }
 
+constexpr Pacer::Nanoseconds frameNanoseconds = BoardWidget::frameMilliseconds * 1'000'000LL;
+
+// An explosion unfolds over about a second at the slowest animation value
+// (some 8,800 passes for a supernova, 7,400 for a ship), proportionally
+// faster below it.
+constexpr double explosionStepsPerSecond = 8000;
+
 } // namespace
 
-Form2::Form2(Application& app) : m_app(app) {
+Form2::Form2(Application& app)
+    : m_app(app), m_flightPace(fastestStepsPerSecond, frameNanoseconds),
+      m_explosionPace(explosionStepsPerSecond, frameNanoseconds) {
     setWindowTitle(QStringLiteral("Vortalin"));
     m_board = new BoardWidget(this);
     setCentralWidget(m_board);
@@ -40,6 +53,9 @@ Form2::Form2(Application& app) : m_app(app) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->availableSize());
     buildMenus();
+    m_clock.start();
+    m_wake.setSingleShot(true);
+    m_wake.setTimerType(Qt::PreciseTimer);
 }
 
 void Form2::buildMenus() {
@@ -137,6 +153,14 @@ void Form2::esci_Click() {
     m_app.quit();
 }
 
+void Form2::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A click on the disabled board raises it over the dialog that disabled
+    // it; the dialog comes back to the front, or the player could not reach it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
+        m_app.raiseOpenDialog();
+}
+
 void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
     m_app.quit(); // the frame's close box ends the program, as "Esci"
@@ -169,9 +193,28 @@ void Form2::message(std::string_view text) {
     box.exec();
 }
 
+bool Form2::paced() const {
+    return m_app.paced() && !m_app.ending();
+}
+
+void Form2::explosionStep() {
+    if (!paced() || m_explosionPace.spend())
+        return;
+    // No input while an explosion runs: show its progress and sleep.
+    m_board->flush(true);
+    m_explosionPace.refill(m_clock.nsecsElapsed());
+    const Pacer::Nanoseconds wait =
+        m_explosionPace.nextFrame(m_clock.nsecsElapsed()) - m_clock.nsecsElapsed();
+    if (wait > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    m_explosionPace.refill(m_clock.nsecsElapsed());
+}
+
 bool Form2::yield() {
     if (m_app.ending())
         return false;
+    if (paced() && m_app.game().shotInFlight && !m_flightPace.spend())
+        return waitForNextFlightFrame();
     // A pass of the event loop costs microseconds on an X server and a
     // flight step tens of nanoseconds: events wait at most a millisecond.
     if (m_sinceEvents.isValid() && m_sinceEvents.nsecsElapsed() < yieldIntervalNs)
@@ -179,6 +222,30 @@ bool Form2::yield() {
     QCoreApplication::processEvents();
     m_sinceEvents.start();
     return !m_app.ending();
+}
+
+// The steps whose time has come have run: show them, then wait in the event
+// loop (idle, yet answering the menu) until the next frame's steps are due.
+bool Form2::waitForNextFlightFrame() {
+    m_flightPace.refill(m_clock.nsecsElapsed());
+    const Pacer::Nanoseconds until = m_flightPace.nextFrame(m_clock.nsecsElapsed());
+    m_board->flush(false);
+    waitInEventLoop(until);
+    m_flightPace.refill(m_clock.nsecsElapsed());
+    m_sinceEvents.start();
+    return !m_app.ending();
+}
+
+void Form2::waitInEventLoop(Pacer::Nanoseconds until) {
+    // One pass at least, so the trail is painted even when no wait is due.
+    do {
+        const Pacer::Nanoseconds left = until - m_clock.nsecsElapsed();
+        if (left > 0)
+            m_wake.start(int((left + 999'999) / 1'000'000));
+        QCoreApplication::processEvents(left > 0 ? QEventLoop::WaitForMoreEvents
+                                                 : QEventLoop::AllEvents);
+    } while (m_clock.nsecsElapsed() < until && !m_app.ending());
+    m_wake.stop();
 }
 
 ScreenSize Form2::screenSize() const {

@@ -3,9 +3,11 @@
 #include "boardwidget.h"
 #include "game/board.h"
 #include "game/flight.h"
+#include "pacer.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,8 +17,9 @@ namespace vortalin::ui {
 
 class Application;
 
-// The main window: the board and the menu bar. It is the game's Board.
-class Form2 : public QMainWindow, public vortalin::Board {
+// The main window: the board and the menu bar. It is the window the game
+// sees around its canvas, the board widget.
+class Form2 : public QMainWindow, public vortalin::BoardWindow {
 public:
     explicit Form2(Application& app);
 
@@ -40,26 +43,12 @@ public:
     void about_Click();
     void esci_Click();
 
-    // vortalin::Board
-    void drawPoint(float x, float y, Rgb colour) override { m_board->drawPoint(x, y, colour); }
-    void drawLine(float x1, float y1, float x2, float y2, Rgb colour) override {
-        m_board->drawLine(x1, y1, x2, y2, colour);
-    }
-    void drawCircle(float cx, float cy, float radius, Rgb outline) override {
-        m_board->drawCircle(cx, cy, radius, outline);
-    }
-    void setFillColor(Rgb colour) override { m_board->setFillColor(colour); }
-    void clearGraphics() override { m_board->clearGraphics(); }
+    // vortalin::BoardWindow; the board widget is the game's canvas.
     void repaint() override;
-    void setPicture(ImageArray array, int index, std::optional<int> stock) override {
-        m_board->setPicture(array, index, stock);
-    }
-    void movePicture(ImageArray array, int index, float left, float top) override {
-        m_board->movePicture(array, index, left, top);
-    }
     void setFireEnabled(bool enabled) override;
     void setFireCaption(std::string_view caption) override;
     void message(std::string_view text) override;
+    void explosionStep() override;
     [[nodiscard]] bool yield() override;
     ScreenSize screenSize() const override;
 
@@ -85,15 +74,23 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
+    bool paced() const;
+    bool waitForNextFlightFrame();
+    void waitInEventLoop(Pacer::Nanoseconds until);
 
     static constexpr qint64 yieldIntervalNs = 1'000'000;
 
     Application& m_app;
     BoardWidget* m_board = nullptr;
     QElapsedTimer m_sinceEvents; // since the last pass of the event loop
+    QElapsedTimer m_clock;       // the pacers' time
+    Pacer m_flightPace;
+    Pacer m_explosionPace;
+    QTimer m_wake; // ends a wait for the next frame when no event comes first
 };
 
 } // namespace vortalin::ui

@@ -5,9 +5,11 @@
 #include "fonts.h"
 #include "twips.h"
 
+#include "game/constants.h"
 #include "game/flight.h"
 #include "game/match.h"
 #include "game/textnumber.h"
+#include "game/texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,11 +27,14 @@ namespace vortalin::ui {
 
 namespace {
 
-constexpr double aimPi = 3.14159265358979;
 constexpr double needleTwips = 450;
-constexpr int twipsPerPixel = 15;
-constexpr const char* angleRefused = "Attenzione inserire l'angolo tra 0 e 360";
-constexpr const char* forceRefused = "Attenzione inserire la forza tra 100 e 13000";
+
+// The angle bar and the angle box's leave handler stop at 359, yet "Spara"
+// takes up to a full turn: a 360 that reaches the button flies.
+constexpr int angleBarMaximum = 359;
+constexpr double angleMaximum = 360;
+constexpr int forceMinimum = 100;
+constexpr int forceMaximum = 13000;
 
 double numberIn(const QLineEdit* box) {
     return textToNumber(box->text().toStdString());
@@ -89,9 +94,9 @@ void Form3::buildControls() {
     // Clicking takes the focus everywhere, so a box's leave handler runs first.
     Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->setAutoDefault(false);
-    VScroll1 = scrollBar(Qt::Vertical, 0, 359, 10, this);
+    VScroll1 = scrollBar(Qt::Vertical, 0, angleBarMaximum, 10, this);
     VScroll1->setGeometry(rectFromTwips(4230, 30, 300, 1140));
-    HScroll1 = scrollBar(Qt::Horizontal, 100, 13000, 50, this);
+    HScroll1 = scrollBar(Qt::Horizontal, forceMinimum, forceMaximum, 50, this);
     HScroll1->setGeometry(rectFromTwips(210, 1965, 4200, 240));
 
     setTabOrder(Text1, Text2);
@@ -109,6 +114,9 @@ void Form3::buildControls() {
 
 void Form3::open() {
     Text1->setFocus(); // hidden: no leave handler runs
+    // Placed before it shows as well: a window manager frames a window where
+    // it first appears, and a move in between can be lost.
+    centre();
     show();
     raise();
     activateWindow();
@@ -138,7 +146,7 @@ void Form3::centre() {
 }
 
 void Form3::drawAimLine(double angle) {
-    const double theta = angle * aimPi / 180;
+    const double theta = angle * launchPi / 180;
     // The screen's y grows downwards: angles turn anticlockwise.
     Line1.X2 = float(Line1.X1 + needleTwips * std::cos(theta));
     Line1.Y2 = float(Line1.Y1 - needleTwips * std::sin(theta));
@@ -156,33 +164,33 @@ void Form3::HScroll1_Change() {
 
 void Form3::Text1_LostFocus() {
     // Each test sees the text the one before it left.
-    if (numberIn(Text1) > 359)
-        Text1->setText(QStringLiteral(" 0"));
+    if (numberIn(Text1) > angleBarMaximum)
+        setNumber(Text1, 0);
     if (numberIn(Text1) < 0)
-        Text1->setText(QStringLiteral(" 0"));
+        setNumber(Text1, 0);
     setBar(VScroll1, numberIn(Text1));
     VScroll1->repaint();
     drawAimLine(numberIn(Text1));
 }
 
 void Form3::Text2_lostfocus() {
-    if (numberIn(Text2) > 13000)
-        Text2->setText(QStringLiteral(" 13000"));
-    if (numberIn(Text2) < 100)
-        Text2->setText(QStringLiteral(" 100"));
+    if (numberIn(Text2) > forceMaximum)
+        setNumber(Text2, forceMaximum);
+    if (numberIn(Text2) < forceMinimum)
+        setNumber(Text2, forceMinimum);
     setBar(HScroll1, numberIn(Text2));
     HScroll1->repaint();
 }
 
 void Form3::Command1_Click() {
     const double angle = numberIn(Text1);
-    if (angle < 0 || angle > 360) {
-        m_game.board.message(angleRefused);
+    if (angle < 0 || angle > angleMaximum) {
+        m_game.window.message(text::angleRefused);
         return;
     }
     const double force = numberIn(Text2);
-    if (force < 100 || force > 13000) {
-        m_game.board.message(forceRefused);
+    if (force < forceMinimum || force > forceMaximum) {
+        m_game.window.message(text::forceRefused);
         return;
     }
     const std::string angleText = Text1->text().toStdString();
@@ -191,12 +199,12 @@ void Form3::Command1_Click() {
     hide();
     giveBackMainWindow();
     // The main window repaints where the dialog was before the shot starts.
-    if (!m_game.board.yield())
+    if (!m_game.window.yield())
         return;
     const ShotResult result = fuoco(m_game, angleText, forceText);
     if (result.outcome == ShotOutcome::aborted)
         return; // the program is ending: no window may be touched
-    m_game.board.setFireCaption(fireCommandCaption(m_game.state));
+    m_game.window.setFireCaption(fireCommandCaption(m_game.state));
 }
 
 void Form3::giveBackMainWindow() {

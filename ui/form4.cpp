@@ -7,10 +7,7 @@
 #include "form1.h"
 #include "twips.h"
 
-#if __has_include("assets/artwork.h")
 #include "assets/artwork.h"
-#define VORTALIN_HAVE_ARTWORK 1
-#endif
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -25,9 +22,7 @@ QLabel* bannerImage(QWidget* parent, const QRect& place) {
     auto* image = new QLabel(parent);
     image->setGeometry(place);
     image->setScaledContents(true);
-#ifdef VORTALIN_HAVE_ARTWORK
     image->setPixmap(QPixmap::fromImage(art::banner()));
-#endif
     return image;
 }
 

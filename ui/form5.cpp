@@ -2,6 +2,7 @@
 
 #include "centring.h"
 #include "fonts.h"
+#include "windowopening.h"
 
 #include "filelists.h"
 #include "twips.h"
@@ -9,10 +10,7 @@
 #include "mapfile/mapfile.h"
 #include "mapfile/maptexts.h"
 
-#if __has_include("assets/artwork.h")
 #include "assets/artwork.h"
-#define VORTALIN_HAVE_ARTWORK 1
-#endif
 
 #include <QDir>
 #include <QGuiApplication>
@@ -32,9 +30,7 @@ QString mapFilePath(const QString& directory, const QString& name) {
 
 Form5::Form5(Game& game, QWidget* mainWindow) : m_game(game), m_mainWindow(mainWindow) {
     setWindowTitle(QStringLiteral("Vortalin "));
-#ifdef VORTALIN_HAVE_ARTWORK
     setWindowIcon(art::appIcon());
-#endif
     setFixedSize(sizeFromTwips(6480, 3885));
     setFont(dialogFont()); // the face the boxes were laid out for
     buildControls();
@@ -70,6 +66,18 @@ void Form5::buildControls() {
     connect(Drive1, &DriveList::driveChanged, this, &Form5::Drive1_Change);
     connect(Dir1, &DirectoryList::pathChanged, this, &Form5::Dir1_Change);
     connect(File1, &QListWidget::itemClicked, this, &Form5::File1_Click);
+    // Choosing a file with the keys selects it: the name follows as on a click.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!File1->selectedItems().isEmpty())
+            File1_Click();
+    });
+    // No default button: Enter confirms in the name box only, and in the
+    // directory list it just opens the directory.
+    for (QPushButton* button : {Command1, Command2}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(Text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
 }
@@ -78,12 +86,7 @@ void Form5::openFor(const QString& action) {
     setWindowTitle(action);
     Command1->setText(action);
     refreshLists();
-    show();
-    if (!m_loaded) { // centring needs the frame, known once shown
-        m_loaded = true;
-        Form_Load();
-    }
-    activateWindow();
+    openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 
 void Form5::refreshLists() {
@@ -113,11 +116,11 @@ void Form5::File1_Click() {
 void Form5::Command1_Click() {
     const QString name = Text1->text();
     if (name.size() < 5) { // one letter and the extension
-        m_game.board.message(text::mapNameTooShort);
+        m_game.window.message(text::mapNameTooShort);
         return;
     }
     if (name.right(4) != QLatin1String(FileList::extension)) {
-        m_game.board.message(text::mapWrongExtension);
+        m_game.window.message(text::mapWrongExtension);
         return;
     }
     const QString path = mapFilePath(Dir1->path(), name);

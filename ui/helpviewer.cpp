@@ -1,9 +1,13 @@
 #include "helpviewer.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+
+#include <algorithm>
 
 namespace vortalin::ui {
 
@@ -15,8 +19,8 @@ QString withoutTrailingSeparator(QString directory) {
     return directory;
 }
 
-QString quotedName() {
-    return QStringLiteral("\"%1\"").arg(QLatin1String(helpFileName));
+QString quoted(const char* name) {
+    return QStringLiteral("\"%1\"").arg(QLatin1String(name));
 }
 
 QString startWinHelp(const QString& programDirectory, const HelpSystem& system) {
@@ -24,18 +28,18 @@ QString startWinHelp(const QString& programDirectory, const HelpSystem& system) 
     const QString program = words.takeFirst();
     if (system.startDetached(program, words))
         return {};
-    return QStringLiteral("Impossibile avviare la guida %1.").arg(quotedName());
+    return QStringLiteral("Impossibile avviare la guida %1.").arg(quoted(helpFileName));
 }
 
-QString openHelpFile(const QString& programDirectory, const HelpSystem& system) {
-    const QString path = QDir(programDirectory).filePath(QLatin1String(helpFileName));
-    if (!system.fileExists(path))
-        return QStringLiteral(
-                   "Il file della guida %1 non si trova nella cartella del programma:\n%2")
-            .arg(quotedName(), QDir::toNativeSeparators(programDirectory));
-    if (!system.openUrl(QUrl::fromLocalFile(path)))
+QString openGuide(const QString& programDirectory, const HelpSystem& system) {
+    const QStringList places = guidePlaces(programDirectory);
+    const auto found = std::find_if(places.begin(), places.end(), system.fileExists);
+    if (found == places.end())
+        return QStringLiteral("Il file della guida %1 non si trova accanto al programma:\n%2")
+            .arg(quoted(guideFileName), QDir::toNativeSeparators(QFileInfo(places.front()).path()));
+    if (!system.openUrl(QUrl::fromLocalFile(*found)))
         return QStringLiteral("Nessun programma può aprire il file della guida %1.")
-            .arg(quotedName());
+            .arg(quoted(guideFileName));
     return {};
 }
 
@@ -44,7 +48,12 @@ QString openHelpFile(const QString& programDirectory, const HelpSystem& system) 
 HelpSystem HelpSystem::real() {
     HelpSystem system;
 #ifdef Q_OS_WIN
-    system.hasWinHelp = QFile::exists(QLatin1String(winHelpViewer));
+    // Recent Windows keep only a stub of the viewer, and players have no
+    // help file: both must be there, or the guide is the better help.
+    system.hasWinHelp =
+        QFile::exists(QLatin1String(winHelpViewer)) &&
+        QFile::exists(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(helpFileName)));
 #endif
     system.fileExists = [](const QString& path) { return QFile::exists(path); };
     system.startDetached = [](const QString& program, const QStringList& arguments) {
@@ -61,10 +70,17 @@ QString winHelpCommandLine(const QString& programDirectory) {
     return QLatin1String(winHelpViewer) + u' ' + path;
 }
 
+QStringList guidePlaces(const QString& programDirectory) {
+    const QDir program(programDirectory);
+    return {QDir::cleanPath(program.filePath(QStringLiteral("guida/") + guideFileName)),
+            QDir::cleanPath(
+                program.filePath(QStringLiteral(VORTALIN_GUIDE_FROM_BINDIR "/") + guideFileName))};
+}
+
 QString offerHelp(const QString& programDirectory, const HelpSystem& system) {
     if (system.hasWinHelp)
         return startWinHelp(programDirectory, system);
-    return openHelpFile(programDirectory, system);
+    return openGuide(programDirectory, system);
 }
 
 } // namespace vortalin::ui

@@ -10,10 +10,11 @@ namespace vortalin::ui {
 
 inline constexpr char helpFileName[] = "vortalin.hlp";
 inline constexpr char winHelpViewer[] = "c:\\windows\\winhlp32.exe";
+inline constexpr char guideFileName[] = "guida.html";
 
 // What help needs from the system, so tests can stand in for it.
 struct HelpSystem {
-    bool hasWinHelp = false;
+    bool hasWinHelp = false; // the old viewer and its help file are both there
     std::function<bool(const QString& path)> fileExists;
     std::function<bool(const QString& program, const QStringList& arguments)> startDetached;
     std::function<bool(const QUrl& url)> openUrl;
@@ -26,8 +27,13 @@ struct HelpSystem {
 // at the first one ("C:\Program Files").
 QString winHelpCommandLine(const QString& programDirectory);
 
-// Starts the help viewer, or offers the help file to the desktop's opener.
-// Returns the message to show when that failed, empty when help started.
+// Where the guide may be, in order: in guida/ beside the program (the build
+// tree), then in the installed tree's guide folder.
+QStringList guidePlaces(const QString& programDirectory);
+
+// Starts the help viewer where it exists; elsewhere hands the guide to the
+// desktop's opener, without waiting. Returns the message to show when that
+// failed, empty when help started.
 QString offerHelp(const QString& programDirectory, const HelpSystem& system);
 
 } // namespace vortalin::ui

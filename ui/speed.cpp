@@ -22,7 +22,7 @@ std::int32_t calibrateSpeed(const SpeedClock& clock) {
         last = clock();
         ++readings;
     }
-    return std::clamp(readings / 180, fastestSpeed, slowestSpeed);
+    return std::clamp(readings / readingsPerSpeedUnit, fastestSpeed, slowestSpeed);
 }
 
 std::int32_t animationValue(int barValue) {

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "game/constants.h"
+
 #include <QRect>
 #include <QSize>
 
 namespace vortalin::ui {
 
 // The window catalogue gives every position and size in twips; at 96 dpi a
-// pixel is 15 twips. Rounds to the nearest pixel.
+// pixel is `twipsPerPixel` twips. Rounds to the nearest pixel.
 inline constexpr int px(double twips) {
-    const double pixels = twips / 15.0;
+    const double pixels = twips / twipsPerPixel;
     return int(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
 }
 

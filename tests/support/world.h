@@ -49,7 +49,7 @@ struct World {
     vortalin::GameState state;
     LoggingBoard board;
     ScriptedRandom random;
-    vortalin::Game game{state, board, random};
+    vortalin::Game game{state, board, board, random};
 
     World() { state.options[vortalin::Option::animationDelay] = 20; }
 

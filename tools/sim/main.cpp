@@ -98,7 +98,7 @@ int simulate(const sim::Options& options, const MapTables& map, std::ostream* tr
     state.options[Option::animationDelay] = options.speed;
     TrailBoard board(options.screen, trail);
     GameRandom random(1, [] { return std::uint64_t(0); }); // a won match's new layout only
-    Game game{state, board, random};
+    Game game{state, board, board, random};
 
     drawplanet(game); // the "Spara" command's redraw turns supernovae live
     const ShotResult r = fuoco(game, options.angle, options.force);

@@ -1,0 +1,125 @@
+#include "mapfailure.h"
+
+#include "mapformat.h"
+#include "maptexts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace vortalin {
+
+namespace {
+
+// The longest name of one path element on the common file systems.
+bool elementTooLong(const QString& element) {
+#ifdef Q_OS_WIN
+    return element.size() > 255; // UTF-16 units
+#else
+    return QFile::encodeName(element).size() > 255; // bytes
+#endif
+}
+
+bool nameTooLong(const QString& path) {
+    const QStringList elements = QDir::fromNativeSeparators(path).split(u'/');
+    return std::any_of(elements.begin(), elements.end(), elementTooLong);
+}
+
+// A folder that cannot be entered hides what it holds: a name inside it
+// looks missing unless the nearest folder in sight is found closed.
+bool closedOnTheWay(const QString& path) {
+    QFileInfo info(path);
+    while (!info.exists()) {
+        const QFileInfo parent(info.absolutePath());
+        if (parent.absoluteFilePath() == info.absoluteFilePath())
+            return false;
+        info = parent;
+    }
+#ifdef Q_OS_UNIX
+    return info.isDir() && !info.isExecutable(); // no search permission
+#else
+    return false;
+#endif
+}
+
+MapFileResult whyNotPlaced(const QString& path, QFileDevice::FileError error) {
+    const QFileInfo file(path);
+    if (file.isDir())
+        return MapFileResult::folder;
+    if (nameTooLong(path))
+        return MapFileResult::nameTooLong;
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return closedOnTheWay(folder.absoluteFilePath()) ? MapFileResult::noPermission
+                                                         : MapFileResult::missingFolder;
+    const QStorageInfo storage(folder.absoluteFilePath());
+    if (storage.isValid() && storage.isReadOnly())
+        return MapFileResult::readOnly;
+    if (file.exists() && !file.isFile())
+        return MapFileResult::notAFile;
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return MapFileResult::noPermission;
+    if (error == QFileDevice::ResourceError ||
+        (storage.isValid() && storage.bytesAvailable() < qint64(mapFileSize)))
+        return MapFileResult::diskFull;
+    return MapFileResult::systemError;
+}
+
+} // namespace
+
+MapFileResult whySaveFailed(const QString& path, SaveStage stage, QFileDevice::FileError error) {
+    // Once the file is open, writing fails only for want of room: a full
+    // disk, a quota, a limit on the file's size.
+    if (stage == SaveStage::writing)
+        return MapFileResult::diskFull;
+    return whyNotPlaced(path, error);
+}
+
+MapFileResult whyLoadFailed(const QString& path) {
+    if (nameTooLong(path))
+        return MapFileResult::nameTooLong; // before asking whether it exists
+    const QFileInfo file(path);
+    if (!file.exists())
+        return closedOnTheWay(path) ? MapFileResult::noPermission : MapFileResult::missing;
+    if (file.isDir())
+        return MapFileResult::folder;
+    if (!file.isFile())
+        return MapFileResult::notAFile;
+    if (!file.isReadable())
+        return MapFileResult::noPermission;
+    return MapFileResult::systemError;
+}
+
+const char* reasonText(MapFileResult result) {
+    switch (result) {
+    case MapFileResult::done:
+        return "";
+    case MapFileResult::missing:
+        return text::mapMissing;
+    case MapFileResult::missingFolder:
+        return text::mapMissingFolder;
+    case MapFileResult::folder:
+        return text::mapFolder;
+    case MapFileResult::notAFile:
+        return text::mapNotAFile;
+    case MapFileResult::noPermission:
+        return text::mapNoPermission;
+    case MapFileResult::readOnly:
+        return text::mapReadOnly;
+    case MapFileResult::diskFull:
+        return text::mapDiskFull;
+    case MapFileResult::nameTooLong:
+        return text::mapNameTooLong;
+    case MapFileResult::tooShort:
+        return text::mapTooShort;
+    case MapFileResult::notFinite:
+        return text::mapNotFinite;
+    case MapFileResult::systemError:
+        break;
+    }
+    return text::mapSystemError;
+}
+
+} // namespace vortalin

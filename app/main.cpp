@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortalin"));
-    QApplication::setDesktopFileName(QStringLiteral("vortalin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vortalin.Vortalin"));
     vortalin::ui::installItalianToolkitTexts(); // before the first window
     vortalin::ui::Application app;
     vortalin::Modulo1::Main(app);

@@ -1,22 +1,34 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian or Ubuntu, then configures and
-# builds in Release. Sourced by ./run and ./test.
+# builds in Release. Sourced by ./run, ./test and ./package.
 set -euo pipefail
 
 VORTALIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VORTALIN_BUILD="${VORTALIN_BUILD:-$VORTALIN_ROOT/build}"
 
+# What building needs; what playing needs comes from the list the package's
+# Depends are made from. The caller names its purpose before sourcing:
+# run (the default), test or package, and gets that purpose's tools too.
+VORTALIN_PURPOSE="${VORTALIN_PURPOSE:-run}"
 VORTALIN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev libxkbcommon-dev
-    qt6-translations-l10n
-    libbenchmark-dev
-    fonts-liberation fonts-dejavu-core fonts-urw-base35
-    xvfb xauth
-    clang libclang-rt-14-dev
-    locales
-    desktop-file-utils
 )
+mapfile -t -O ${#VORTALIN_PACKAGES[@]} VORTALIN_PACKAGES \
+    < <(grep -v '^#' "$VORTALIN_ROOT/packaging/runtime-packages" | grep .)
+case "$VORTALIN_PURPOSE" in
+test)
+    # The suite, the installed-tree check, the fuzzers and the sanitized
+    # suite, and a display for the benchmarks.
+    VORTALIN_PACKAGES+=(
+        fonts-dejavu-core locales desktop-file-utils appstream
+        clang libclang-rt-14-dev libbenchmark-dev xvfb xauth
+    ) ;;
+package)
+    # CPack finds the libraries' packages with dpkg-shlibdeps and the
+    # programs among the files with file; lintian checks the result.
+    VORTALIN_PACKAGES+=(dpkg-dev file lintian) ;;
+esac
 
 install_missing_packages() {
     local missing=()
@@ -28,7 +40,8 @@ install_missing_packages() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
     $sudo apt-get -o DPkg::Lock::Timeout=600 update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y \
+        --no-install-recommends "${missing[@]}"
 }
 
 configure_and_build() {
@@ -37,4 +50,7 @@ configure_and_build() {
 }
 
 install_missing_packages
-configure_and_build
+# ./package configures its own build once its tools are in place.
+if [ "$VORTALIN_PURPOSE" != package ]; then
+    configure_and_build
+fi

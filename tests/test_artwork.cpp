@@ -3,9 +3,11 @@
 #include "assets/artwork.h"
 
 #include "artwork.h"
+#include "vectoricon.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <cmath>
@@ -83,6 +85,9 @@ private slots:
     void shipsAreGreyAndWhiteSilhouettes();
     void iconIsTransparentOutsideTheGlobe();
     void committedFilesAreWhatTheGeneratorPaints();
+    void desktopIconsAreTheGlobeAtTheirSize_data();
+    void desktopIconsAreTheGlobeAtTheirSize();
+    void scalableIconIsTheCommittedDrawing();
 };
 
 void TestArtwork::stockPicturesHaveTheBoardsSizes_data() {
@@ -304,6 +309,51 @@ void TestArtwork::committedFilesAreWhatTheGeneratorPaints() {
         QVERIFY2(bytes == committed(a.fileName),
                  qPrintable(a.fileName + " is stale: build the regenerate-art target"));
     }
+}
+
+void TestArtwork::desktopIconsAreTheGlobeAtTheirSize_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QImage>("painted");
+    QTest::addColumn<int>("size");
+    for (const artgen::Artwork& a : artgen::paintDesktopIcons())
+        QTest::newRow(qPrintable(a.fileName)) << a.fileName << a.image << a.image.width();
+}
+
+// The icon theme finds an icon by its folder's size; the committed files
+// are what the generator paints; soft edges, transparent corners.
+void TestArtwork::desktopIconsAreTheGlobeAtTheirSize() {
+    QFETCH(QString, fileName);
+    QFETCH(QImage, painted);
+    QFETCH(int, size);
+    QVERIFY(fileName.startsWith(QStringLiteral("hicolor/%1x%1/apps/").arg(size)));
+    QCOMPARE(painted.height(), size);
+    QTemporaryDir dir;
+    QVERIFY(artgen::writeArtwork({{fileName, painted}}, dir.path()));
+    QFile written(dir.filePath(fileName)),
+        committed(QStringLiteral(VORTALIN_ASSETS "/") + fileName);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY2(committed.open(QIODevice::ReadOnly) && committed.readAll() == written.readAll(),
+             qPrintable(fileName + " is stale: build the regenerate-art target"));
+    QCOMPARE(qAlpha(painted.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(painted.pixel(size / 2, size / 2)), 255);
+    int partial = 0;
+    for (int x = 0; x < size; ++x)
+        partial += qAlpha(painted.pixel(x, size / 3)) % 255 != 0;
+    QVERIFY2(partial >= 2, "the disc's edge is blended, not jagged");
+}
+
+void TestArtwork::scalableIconIsTheCommittedDrawing() {
+    const QByteArray svg = artgen::paintScalableIcon();
+    QCOMPARE(svg, artgen::paintScalableIcon());
+    QFile committed(QStringLiteral(VORTALIN_ASSETS "/hicolor/scalable/apps/vortalin.svg"));
+    QVERIFY2(committed.open(QIODevice::ReadOnly) && committed.readAll() == svg,
+             "vortalin.svg is stale: build the regenerate-art target");
+    QXmlStreamReader xml(svg);
+    int paths = 0;
+    while (!xml.atEnd())
+        paths += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"path";
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(paths, 5); // shallows, lands, highlands, haze, clouds
 }
 
 QTEST_MAIN(TestArtwork)

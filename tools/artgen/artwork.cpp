@@ -8,6 +8,7 @@
 #include "stars.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 
 namespace artgen {
@@ -51,11 +52,20 @@ std::vector<Artwork> paintArtwork() {
     return all;
 }
 
+std::vector<Artwork> paintDesktopIcons() {
+    std::vector<Artwork> all;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        all.push_back(
+            {QStringLiteral("hicolor/%1x%1/apps/vortalin.png").arg(size), paintDesktopIcon(size)});
+    return all;
+}
+
 bool writeArtwork(const std::vector<Artwork>& artwork, const QString& directory) {
-    if (!QDir().mkpath(directory))
-        return false;
     for (const Artwork& a : artwork) {
-        QImageWriter writer(QDir(directory).filePath(a.fileName), "png");
+        const QString path = QDir(directory).filePath(a.fileName);
+        if (!QDir().mkpath(QFileInfo(path).path()))
+            return false;
+        QImageWriter writer(path, "png");
         if (!writer.write(a.image))
             return false;
     }

@@ -17,6 +17,10 @@ struct Artwork {
 // the same pixels. Stock pictures come first, in their index order.
 std::vector<Artwork> paintArtwork();
 
+// The globe for the desktop's hicolor icon theme at each of its usual
+// sizes, named by their place in the theme ("hicolor/16x16/apps/...").
+std::vector<Artwork> paintDesktopIcons();
+
 // Writes each picture as a PNG into `directory`; false if any write fails.
 bool writeArtwork(const std::vector<Artwork>& artwork, const QString& directory);
 

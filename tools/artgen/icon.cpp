@@ -11,14 +11,18 @@ namespace artgen {
 
 namespace {
 
-SphereLook globe() {
+// `detail` more octaves for each doubling of the size above 32 pixels, so
+// a large icon shows finer coasts and clouds instead of blurred blobs.
+SphereLook globe(int detail = 0) {
     SphereLook look;
-    look.albedo = [](Vec3 n) {
+    look.albedo = [detail](Vec3 n) {
         const Vec3 p = tilted(n, 0.5, 0.3) * 1.6;
-        const Rgb ocean = mix(bytes(20, 60, 175), bytes(40, 110, 215), fbm(p * 2.0, 401, 3));
-        const Rgb land = mix(bytes(50, 130, 60), bytes(170, 150, 90), fbm(p * 3.0, 402, 3));
-        const Rgb ground = mix(ocean, land, smoothstep(0.55, 0.58, fbm(p, 403, 4)));
-        return mix(ground, grey(1.0), smoothstep(0.55, 0.66, fbm(p * 2.2, 404, 4)));
+        const Rgb ocean =
+            mix(bytes(20, 60, 175), bytes(40, 110, 215), fbm(p * 2.0, 401, 3 + detail));
+        const Rgb land =
+            mix(bytes(50, 130, 60), bytes(170, 150, 90), fbm(p * 3.0, 402, 3 + detail));
+        const Rgb ground = mix(ocean, land, smoothstep(0.55, 0.58, fbm(p, 403, 4 + detail)));
+        return mix(ground, grey(1.0), smoothstep(0.55, 0.66, fbm(p * 2.2, 404, 4 + detail)));
     };
     look.ambient = 0.3;
     look.rim = bytes(140, 190, 255) * 0.6;
@@ -27,9 +31,10 @@ SphereLook globe() {
 
 // The disc's colour and coverage of one pixel; edge pixels keep the
 // globe's own colour, since the 1-bit mask allows no blending.
-std::pair<Rgb, double> sample(const SphereLook& look, int x, int y) {
+// The globe keeps the same margin at every size: half a pixel at 32.
+std::pair<Rgb, double> sample(const SphereLook& look, int x, int y, int size = 32) {
     constexpr int n = 4;
-    constexpr double r = 15.5, c = 16.0;
+    const double r = size * (15.5 / 32.0), c = size / 2.0;
     Rgb sum;
     int hits = 0;
     for (int j = 0; j < n; ++j) {
@@ -49,7 +54,28 @@ int quantised(int v, int step) {
     return std::min(255, (v + step / 2) / step * step);
 }
 
+int octavesAbove32(int size) {
+    int detail = 0;
+    for (int s = size; s > 32; s /= 2)
+        ++detail;
+    return detail;
+}
+
 } // namespace
+
+QImage paintDesktopIcon(int size) {
+    const SphereLook look = globe(octavesAbove32(size));
+    QImage icon(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const auto [colour, coverage] = sample(look, x, y, size);
+            icon.setPixel(
+                x, y,
+                qRgba(toByte(colour.r), toByte(colour.g), toByte(colour.b), toByte(coverage)));
+        }
+    }
+    return icon;
+}
 
 QImage paintIcon() {
     const SphereLook look = globe();

@@ -1,11 +1,27 @@
 // Paints the game's pictures into a folder:
 //   vortalin-artgen <folder> [--sheet <file.png>]
 #include "artwork.h"
+#include "vectoricon.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
+
+namespace {
+
+bool writeScalableIcon(const QString& folder) {
+    const QString path =
+        QDir(folder).filePath(QStringLiteral("hicolor/scalable/apps/vortalin.svg"));
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(artgen::paintScalableIcon()) >= 0 && file.flush();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Fonts for the contact sheet's labels need an application, not a screen.
@@ -18,7 +34,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const auto artwork = artgen::paintArtwork();
-    if (!artgen::writeArtwork(artwork, args.first())) {
+    if (!artgen::writeArtwork(artwork, args.first()) ||
+        !artgen::writeArtwork(artgen::paintDesktopIcons(), args.first()) ||
+        !writeScalableIcon(args.first())) {
         std::fprintf(stderr, "vortalin-artgen: cannot write into %s\n", qPrintable(args.first()));
         return 1;
     }

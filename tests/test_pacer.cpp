@@ -30,8 +30,7 @@ Run fly(long long steps, Pacer::Nanoseconds stepCost, Pacer::Nanoseconds holdUp)
         ++sinceWait;
         if (pacer.spend())
             continue;
-        pacer.refill(now);
-        const Pacer::Nanoseconds until = pacer.nextFrame(now);
+        const Pacer::Nanoseconds until = pacer.nextFrameAfter(now);
         if (until > now) {
             run.mostStepsInAFrame = std::max(run.mostStepsInAFrame, sinceWait);
             sinceWait = 0;

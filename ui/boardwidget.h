@@ -23,8 +23,9 @@ struct PictureElement {
 };
 
 // The main window's drawing area, painted bottom to top: black, the
-// starfield repeated over the whole area, the drawn graphics, the body pictures, the ship pictures.
-// Drawing shows within a display frame but repaints at most once a frame.
+// starfield repeated over the whole area, the drawn graphics, the body
+// pictures, the ship pictures. Drawing shows within a display frame but
+// repaints at most once a frame.
 class BoardWidget : public QWidget, public vortalin::Canvas {
 public:
     static constexpr int bodyElements = maxBodies;

@@ -200,9 +200,8 @@ void Form2::explosionStep() {
         return;
     // No input while an explosion runs: show its progress and sleep.
     m_board->flush(true);
-    m_explosionPace.refill(m_clock.nsecsElapsed());
-    const Pacer::Nanoseconds wait =
-        m_explosionPace.nextFrame(m_clock.nsecsElapsed()) - m_clock.nsecsElapsed();
+    const Pacer::Nanoseconds now = m_clock.nsecsElapsed();
+    const Pacer::Nanoseconds wait = m_explosionPace.nextFrameAfter(now) - now;
     if (wait > 0)
         std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
     m_explosionPace.refill(m_clock.nsecsElapsed());
@@ -225,8 +224,7 @@ bool Form2::yield() {
 // The steps whose time has come have run: show them, then wait in the event
 // loop (idle, yet answering the menu) until the next frame's steps are due.
 bool Form2::waitForNextFlightFrame() {
-    m_flightPace.refill(m_clock.nsecsElapsed());
-    const Pacer::Nanoseconds until = m_flightPace.nextFrame(m_clock.nsecsElapsed());
+    const Pacer::Nanoseconds until = m_flightPace.nextFrameAfter(m_clock.nsecsElapsed());
     m_board->flush(false);
     waitInEventLoop(until);
     m_flightPace.refill(m_clock.nsecsElapsed());

@@ -16,7 +16,8 @@ Pacer::Pacer(double unitsPerSecond, Nanoseconds frame)
     : m_perNanosecond(unitsPerSecond / 1e9), m_perFrame(m_perNanosecond * double(frame)),
       m_credit(m_perFrame) {}
 
-Pacer::Nanoseconds Pacer::nextFrame(Nanoseconds now) const {
+Pacer::Nanoseconds Pacer::nextFrameAfter(Nanoseconds now) {
+    refill(now);
     const double missing = m_perFrame - m_credit;
     if (missing <= 0)
         return now;

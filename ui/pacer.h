@@ -14,12 +14,12 @@ public:
     Pacer(double unitsPerSecond, Nanoseconds frame);
 
     // Takes one unit's credit; false once the credit is spent: the caller
-    // then refills, waits until nextFrame() and refills again.
+    // then waits until nextFrameAfter() and refills.
     bool spend() { return --m_credit >= 0; }
 
-    // When a frame's worth of credit will have been earned; `now` or earlier
-    // when it already has been.
-    Nanoseconds nextFrame(Nanoseconds now) const;
+    // Credits the time up to `now`, then tells when a frame's worth of
+    // credit will have been earned: `now` when it already has been.
+    Nanoseconds nextFrameAfter(Nanoseconds now);
 
     // Credits the time since the last refill. A long hold-up (a message box,
     // a dragged window) earns little more than a frame: the pace starts

@@ -1,11 +1,14 @@
 #include "modulo1.h"
 #include "ui/application.h"
 #include "ui/toolkittexts.h"
+#include "ui/windowsystem.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    vortalin::ui::WindowSystemChoice windowSystem(argc, argv);
     QApplication qtApp(argc, argv);
+    windowSystem.forget();
     QApplication::setApplicationName(QStringLiteral("Vortalin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.vortalin.Vortalin"));
     vortalin::ui::installItalianToolkitTexts(); // before the first window

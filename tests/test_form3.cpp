@@ -45,8 +45,9 @@ struct Desk {
 
     // What "Spara" in the menu does before the dialog takes over.
     void open() {
-        vortalin::ui::openOverMainWindow(mainWindow, [this] { form.open(); });
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        vortalin::ui::openOverMainWindow(mainWindow, form, [this] { form.open(); });
+        // Its own window, not only the main window it belongs to, has the keyboard.
+        QTRY_COMPARE(QGuiApplication::focusWindow(), form.windowHandle());
     }
     void type(QLineEdit* box, const QString& text) {
         QTest::mouseClick(box, Qt::LeftButton);
@@ -389,8 +390,9 @@ private slots:
             main.spara->trigger();
             Form3& dialog = app.form3();
             QVERIFY(!main.isEnabled());
+            QCOMPARE(dialog.windowHandle()->transientParent(), main.windowHandle());
             QCOMPARE(dialog.windowTitle(), s.currentTurn % 2 == 0 ? "Giocatore 1" : "Giocatore 2");
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
             QTest::keyClicks(dialog.Text1, angle);
             QTest::mouseClick(dialog.Text2, Qt::LeftButton);
             dialog.Text2->selectAll();

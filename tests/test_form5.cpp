@@ -119,7 +119,7 @@ void TestForm5::cleanup() {
 
 // What the main window's menu commands do.
 void TestForm5::open(const QString& action) {
-    ui::openOverMainWindow(*m_main, [&] { m_form->openFor(action); });
+    ui::openOverMainWindow(*m_main, *m_form, [&] { m_form->openFor(action); });
 }
 
 void TestForm5::pathHasOneSeparatorAtARootAndInASubdirectory_data() {
@@ -358,6 +358,8 @@ void TestForm5::menuCommandsOpenAUsableDialogOverADisabledMainWindow() {
     QVERIFY(form5.isVisible() && form5.isEnabled() && form5.Command2->isEnabled());
     QVERIFY(!form2.isEnabled());
     QCOMPARE(form5.Command1->text(), QString("Carica"));
+    // The window system keeps it above the main window (on Wayland nothing else can).
+    QCOMPARE(form5.windowHandle()->transientParent(), form2.windowHandle());
     // A click on the disabled board brings the dialog back to the front.
     form2.activateWindow();
     QTRY_VERIFY(form5.isActiveWindow());

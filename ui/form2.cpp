@@ -114,11 +114,13 @@ void Form2::inizia_Click() {
 }
 
 void Form2::Carmap_Click() {
-    openOverMainWindow(*this, [this] { m_app.form5().openFor(QStringLiteral("Carica")); });
+    openOverMainWindow(*this, m_app.form5(),
+                       [this] { m_app.form5().openFor(QStringLiteral("Carica")); });
 }
 
 void Form2::salvmap_Click() {
-    openOverMainWindow(*this, [this] { m_app.form5().openFor(QStringLiteral("Salva")); });
+    openOverMainWindow(*this, m_app.form5(),
+                       [this] { m_app.form5().openFor(QStringLiteral("Salva")); });
 }
 
 void Form2::opzionifuori_Click() {
@@ -134,7 +136,7 @@ void Form2::spara_Click() {
     repaint(); // each shot starts on a board without earlier trails
     Form3& dialog = m_app.form3();
     dialog.setWindowTitle(QString::fromStdString(fireDialogCaption(game.state)));
-    openOverMainWindow(*this, [&dialog] { dialog.open(); });
+    openOverMainWindow(*this, dialog, [&dialog] { dialog.open(); });
 }
 
 void Form2::help_Click() {

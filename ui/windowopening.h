@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <QWindow>
 
 namespace vortalin::ui {
 
@@ -16,10 +17,22 @@ template <typename Load> void openWindow(QWidget& window, bool& loaded, Load loa
     window.activateWindow();
 }
 
+// Tells the window system that the dialog belongs to the main window, so
+// that it stays above it whatever the player clicks; on Wayland nothing else
+// can keep it in sight. A parent widget would do the same but would take the
+// dialog down with the main window when that is disabled.
+inline void keepAbove(QWidget& dialog, QWidget& mainWindow) {
+    dialog.winId();
+    mainWindow.winId();
+    dialog.windowHandle()->setTransientParent(mainWindow.windowHandle());
+}
+
 // A dialog over the main window: the main window stays disabled while the
 // dialog is open. The dialog is top-level, so it stays usable.
-template <typename Open> void openOverMainWindow(QWidget& mainWindow, Open open) {
+template <typename Open>
+void openOverMainWindow(QWidget& mainWindow, QWidget& dialog, Open open) {
     mainWindow.setEnabled(false);
+    keepAbove(dialog, mainWindow);
     open();
 }
 

@@ -294,12 +294,21 @@ void TestForm2::brokenTablesDoNotCrash() {
 void TestForm2::messageIsABareBoxTitledVortalin() {
     form().messageSink = nullptr;
     form().show();
+    // As on Wayland once a dialog is gone: no window of the game is active.
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    QTRY_VERIFY(!QApplication::activeWindow());
     QString title, text;
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::Warning;
+    const QWindow* owner = nullptr;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
+        // It belongs to the board, so it can never fall behind it.
+        owner = box->windowHandle()->transientParent();
         title = box->windowTitle(), text = box->text(), icon = box->icon();
         buttons = int(box->buttons().size());
         box->button(QMessageBox::Ok)->click();
@@ -309,6 +318,7 @@ void TestForm2::messageIsABareBoxTitledVortalin() {
     QCOMPARE(text, QStringLiteral("Vince il giocatore 1"));
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
+    QCOMPARE(owner, form().windowHandle());
 }
 
 // Yields pass through the event loop at most once a millisecond, yet a

@@ -70,13 +70,18 @@ Game& Application::game() {
     return *m_game;
 }
 
-void Application::raiseOpenDialog() {
+QWidget* Application::openDialog() const {
     for (QWidget* dialog :
-         {static_cast<QWidget*>(m_form3.get()), static_cast<QWidget*>(m_form5.get())}) {
-        if (dialog && dialog->isVisible()) {
-            dialog->raise();
-            dialog->activateWindow();
-        }
+         {static_cast<QWidget*>(m_form3.get()), static_cast<QWidget*>(m_form5.get())})
+        if (dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+void Application::raiseOpenDialog() {
+    if (QWidget* dialog = openDialog()) {
+        dialog->raise();
+        dialog->activateWindow();
     }
 }
 

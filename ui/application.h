@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace vortalin::ui {
 
 class Form1;
@@ -69,8 +71,10 @@ public:
     void quit();
     bool ending() const { return m_ending; }
 
-    // Brings the fire dialog or the map file dialog, whichever is open, to
-    // the front.
+    // The fire dialog or the map file dialog, whichever is open over the
+    // main window; null when neither is.
+    QWidget* openDialog() const;
+    // Brings it to the front.
     void raiseOpenDialog();
 
 private:

@@ -189,8 +189,20 @@ void Form2::message(std::string_view text) {
     if (m_app.ending())
         return;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortalin"), shown, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    messageOwner());
     box.exec();
+}
+
+QWidget* Form2::messageOwner() {
+    // A box that belongs to no window can open, or fall, behind the board,
+    // where the player cannot find it (on Wayland a window is only raised
+    // over the window it belongs to); the box goes over the window the
+    // player works in, or else the dialog over the board, or else the board.
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (QWidget* dialog = m_app.openDialog())
+        return dialog;
+    return isVisible() ? this : nullptr;
 }
 
 bool Form2::paced() const {

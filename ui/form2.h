@@ -80,6 +80,7 @@ protected:
 
 private:
     void buildMenus();
+    QWidget* messageOwner();
     bool paced() const;
     bool waitForNextFlightFrame();
     void waitInEventLoop(Pacer::Nanoseconds until);

@@ -148,6 +148,7 @@ private slots:
         Form6& box = app->form6();
         QVERIFY(box.isVisible());
         QVERIFY(app->form2().isEnabled()); // the board stays usable beside it
+        QCOMPARE(box.windowHandle()->transientParent(), app->form2().windowHandle());
         box.move(40, 60);
         QTest::mouseClick(box.Command1, Qt::LeftButton);
         QVERIFY(box.isHidden());

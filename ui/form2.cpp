@@ -146,6 +146,8 @@ void Form2::help_Click() {
 }
 
 void Form2::about_Click() {
+    // Beside the board, usable with it, yet never lost behind it.
+    keepAbove(m_app.form6(), *this);
     m_app.form6().open();
 }
 

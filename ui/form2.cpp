@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 #include <chrono>
@@ -186,9 +187,13 @@ void Form2::message(std::string_view text) {
     }
     if (m_app.ending())
         return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortalin"), shown, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const QPointer<QWidget> over = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortalin"), shown, QMessageBox::Ok, over);
     box.exec();
+    // Not every window manager gives the focus back when a box closes; the
+    // keys of a player without a mouse go on to the window it was over.
+    if (over && over->isVisible())
+        over->activateWindow();
 }
 
 bool Form2::paced() const {

@@ -10,6 +10,7 @@
 #include "game/match.h"
 #include "game/ships.h"
 #include "helpviewer.h"
+#include "menubarkeys.h"
 #include "speed.h"
 #include "windowopening.h"
 
@@ -62,6 +63,7 @@ Form2::Form2(Application& app)
 
 void Form2::buildMenus() {
     QMenuBar* bar = menuBar();
+    reachFromKeyboard(*bar);
     const auto menu = [&](const QString& caption) {
         QMenu* m = bar->addMenu(caption);
         m->menuAction()->setMenuRole(QAction::NoRole);

@@ -1,0 +1,76 @@
+#include "menubarkeys.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QShortcut>
+#include <QStyleOptionMenuItem>
+
+namespace vortalin::ui {
+
+namespace {
+
+// The application's own style, with two differences on the menu bar: Alt
+// always reaches it (some styles leave Alt to the window manager), and a title
+// the keyboard has selected looks selected (Fusion shows a title only while
+// its menu is open, so a tap of Alt seemed to do nothing).
+class KeyboardMenuBarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        // The bar holds the keyboard focus only while the keyboard is on it.
+        if (element == CE_MenuBarItem && item && (item->state & State_Selected) && widget &&
+            widget->hasFocus()) {
+            QStyleOptionMenuItem shown = *item;
+            shown.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &shown, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+bool usable(const QAction* action) {
+    return action->isVisible() && action->isEnabled() && !action->isSeparator();
+}
+
+QAction* firstUsable(const QList<QAction*>& actions) {
+    for (QAction* action : actions)
+        if (usable(action))
+            return action;
+    return nullptr;
+}
+
+// As Alt and Down would: the keyboard stays on the bar from menu to menu, so
+// Enter also reaches a command that sits on the bar itself.
+void openFirstMenu(QMenuBar& bar) {
+    QAction* title = firstUsable(bar.actions());
+    if (!title)
+        return;
+    bar.setFocus(Qt::MenuBarFocusReason);
+    bar.setActiveAction(title);
+    if (QMenu* menu = title->menu())
+        menu->setActiveAction(firstUsable(menu->actions()));
+}
+
+} // namespace
+
+void reachFromKeyboard(QMenuBar& bar) {
+    auto* style = new KeyboardMenuBarStyle; // follows the application's style
+    style->setParent(&bar);
+    bar.setStyle(style);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &bar);
+    f10->setContext(Qt::WindowShortcut);
+    QObject::connect(f10, &QShortcut::activated, &bar, [&bar] { openFirstMenu(bar); });
+}
+
+} // namespace vortalin::ui

@@ -182,7 +182,10 @@ void TestKeyboard::menuBarFollowsTheKeys() {
     showBoard();
     for (const int key : keys)
         press(key);
-    QCOMPARE(menuPlace(*board().menuBar()), place);
+    const QMenuBar& bar = *board().menuBar();
+    QCOMPARE(menuPlace(bar), place);
+    if (place.isEmpty()) // the keys left the bar: it keeps neither focus nor title
+        QTRY_VERIFY(!bar.hasFocus() && !bar.activeAction());
     QVERIFY(board().isVisible()); // nothing was chosen
     QVERIFY(!board().spara->isEnabled());
 }

@@ -1,11 +1,13 @@
 #include "menubarkeys.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
 #include <QStyleOptionMenuItem>
+#include <QTimer>
 
 namespace vortalin::ui {
 
@@ -39,6 +41,32 @@ public:
     }
 };
 
+// Once the keyboard has left the bar (Escape, a command chosen, Alt again),
+// the bar lets go of the focus too: otherwise a title the mouse passed over
+// would stay selected, and Enter would open its menu.
+class FocusRelease : public QObject {
+public:
+    explicit FocusRelease(QMenuBar& bar) : QObject(&bar), m_bar(bar) {
+        bar.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::FocusIn)
+            QTimer::singleShot(0, this, [this] { releaseIfLeft(); }); // once the key has acted
+        return false;
+    }
+
+private:
+    void releaseIfLeft() {
+        if (m_bar.hasFocus() && !m_bar.activeAction() && !QApplication::activePopupWidget())
+            m_bar.clearFocus();
+    }
+
+    QMenuBar& m_bar;
+};
+
 bool usable(const QAction* action) {
     return action->isVisible() && action->isEnabled() && !action->isSeparator();
 }
@@ -68,6 +96,7 @@ void reachFromKeyboard(QMenuBar& bar) {
     auto* style = new KeyboardMenuBarStyle; // follows the application's style
     style->setParent(&bar);
     bar.setStyle(style);
+    new FocusRelease(bar);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &bar);
     f10->setContext(Qt::WindowShortcut);
     QObject::connect(f10, &QShortcut::activated, &bar, [&bar] { openFirstMenu(bar); });

@@ -13,10 +13,10 @@ namespace vortalin::ui {
 
 namespace {
 
-// The application's own style, with two differences on the menu bar: Alt
-// always reaches it (some styles leave Alt to the window manager), and a title
-// the keyboard has selected looks selected (Fusion shows a title only while
-// its menu is open, so a tap of Alt seemed to do nothing).
+// The application's style, with two differences on the menu bar: Alt reaches
+// it whatever the style says, and a title the keyboard has selected looks
+// selected (Fusion shows a title only while its menu is open, so a tap of Alt
+// seemed to do nothing).
 class KeyboardMenuBarStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -93,7 +93,7 @@ void openFirstMenu(QMenuBar& bar) {
 } // namespace
 
 void reachFromKeyboard(QMenuBar& bar) {
-    auto* style = new KeyboardMenuBarStyle; // follows the application's style
+    auto* style = new KeyboardMenuBarStyle; // over a style of the application's kind
     style->setParent(&bar);
     bar.setStyle(style);
     new FocusRelease(bar);

@@ -39,6 +39,7 @@ QScrollBar* bar(QWidget* parent, const QRect& place, int min, int max, int small
     scroll->setSingleStep(small);
     scroll->setPageStep(large);
     scroll->setFocusPolicy(Qt::StrongFocus);
+    scroll->setInvertedControls(false); // Qt's default has Left raise the value
     return scroll;
 }
 

@@ -10,6 +10,7 @@
 #include "game/match.h"
 #include "game/ships.h"
 #include "helpviewer.h"
+#include "menubarkeys.h"
 #include "speed.h"
 #include "windowopening.h"
 
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 #include <chrono>
@@ -61,6 +63,7 @@ Form2::Form2(Application& app)
 
 void Form2::buildMenus() {
     QMenuBar* bar = menuBar();
+    reachFromKeyboard(*bar);
     const auto menu = [&](const QString& caption) {
         QMenu* m = bar->addMenu(caption);
         m->menuAction()->setMenuRole(QAction::NoRole);
@@ -190,9 +193,13 @@ void Form2::message(std::string_view text) {
     }
     if (m_app.ending())
         return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortalin"), shown, QMessageBox::Ok,
-                    messageOwner());
+    const QPointer<QWidget> over = messageOwner();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vortalin"), shown, QMessageBox::Ok, over);
     box.exec();
+    // Not every window manager gives the focus back when a box closes; the
+    // keys of a player without a mouse go on to the window it was over.
+    if (over && over->isVisible())
+        over->activateWindow();
 }
 
 QWidget* Form2::messageOwner() {

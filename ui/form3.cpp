@@ -66,6 +66,9 @@ QScrollBar* scrollBar(Qt::Orientation orientation, int min, int max, int largeCh
     bar->setValue(min);
     bar->setTracking(true); // the box follows a dragged thumb
     bar->setFocusPolicy(Qt::StrongFocus);
+    // Up lowers the value, as the arrow at the top does; Qt's default would
+    // also have Left raise it.
+    bar->setInvertedControls(orientation == Qt::Vertical);
     return bar;
 }
 

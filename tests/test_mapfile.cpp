@@ -194,6 +194,7 @@ private slots:
     void aFullDeviceRefusesTheBytesAsNoSpace();
     void saveIntoAFolderThatTakesNoNewFile_data();
     void saveIntoAFolderThatTakesNoNewFile();
+    void saveOverAnotherUsersMapInASharedFolder();
     void saveOnASmallDisk_data();
     void saveOnASmallDisk();
     void permissionRefusalsAreNamed_data();
@@ -250,7 +251,7 @@ void TestMapFile::twoSavesOfOneBoardAreByteIdentical() {
     QCOMPARE(readAll(path("b.vmp")), first);
 }
 
-// A save in place would have left the old file's tail behind the map.
+// A longer file keeps no tail behind the map.
 void TestMapFile::savingOverALongerFileLeavesExactly888Bytes() {
     Fixture f;
     f.state = eightBodies(8);
@@ -462,6 +463,43 @@ void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
     }
     QCOMPARE(QDir(path("shared")).entryList(QDir::Files | QDir::Hidden),
              oldSize >= 0 ? QStringList{name} : QStringList{});
+#else
+    QSKIP("needs Unix permissions");
+#endif
+}
+
+// A folder for all with the sticky bit, as /tmp: a temporary file may be
+// made there, but not renamed over a map someone else owns, even a map the
+// player may write. The map is written over in place and stays its owner's.
+void TestMapFile::saveOverAnotherUsersMapInASharedFolder() {
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0)
+        QSKIP("needs root, to own a map that another user then saves over");
+    const QString shared = path("sticky");
+    QVERIFY(QDir(m_dir.path()).mkpath("sticky"));
+    const QString file = shared + "/duello.vmp";
+    writeFile(file, mapBytes(eightBodies(8)));
+    QVERIFY(::chmod(QFile::encodeName(file).constData(), 0666) == 0);
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
+    const ino_t before = inode(file);
+    const GameState board = eightBodies(3);
+
+    const int status = inChild([&] {
+        if (!asOrdinaryUser())
+            return cannotSetUp;
+        Fixture f;
+        f.state = board;
+        return saveMapFile(f.game, file) == MapFileResult::done && f.board.messages.empty() ? 0 : 1;
+    });
+    QCOMPARE(status, 0);
+    GameState saved = board;
+    for (int row = 4; row <= 20; ++row)
+        saved.planets.clearRow(row);
+    QCOMPARE(readAll(file), mapBytes(saved));
+    QCOMPARE(inode(file), before);
+    QCOMPARE(QFileInfo(file).ownerId(), 0u);
+    QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden), QStringList{"duello.vmp"});
 #else
     QSKIP("needs Unix permissions");
 #endif

@@ -102,6 +102,9 @@ std::optional<MapFileResult> writeOver(const QString& path, const MapBytes& byte
 // The file is replaced with all of the bytes, or written over in place where
 // no temporary file can stand beside it.
 MapFileResult writeMapBytes(const QString& path, const MapBytes& bytes) {
+    // A rename would put a plain file in the place of a pipe or a device.
+    if (const QFileInfo target(path); target.exists() && !target.isFile())
+        return whySaveFailed(path, QFileDevice::NoError);
     QSaveFile file(path);
     if (const auto replaced = replaceWhole(file, bytes))
         return *replaced;

@@ -273,6 +273,10 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables_data() {
         << "nowhere/x.vmp" << MapFileResult::missingFolder << "la cartella indicata non esiste";
     QTest::newRow("name too long") << QString(300, 'n') + ".vmp" << MapFileResult::nameTooLong
                                    << "il nome del file è troppo lungo";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a pipe") << "pipe.vmp" << MapFileResult::notAFile
+                            << "il nome non indica un file";
+#endif
 }
 
 void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
@@ -282,6 +286,10 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
     const QByteArray old(100, '\x11');
     writeFile(path("plain.vmp"), old);
     QVERIFY(QDir(m_dir.path()).mkpath("folder.vmp"));
+#ifdef Q_OS_UNIX
+    if (!QFileInfo::exists(path("pipe.vmp")))
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.vmp")).constData(), 0666), 0);
+#endif
     Fixture f;
     f.state = eightBodies(2);
     const GameState before = f.state;
@@ -291,6 +299,9 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
     QCOMPARE(f.state, before);
     QCOMPARE(readAll(path("plain.vmp")), old);
     QVERIFY(QFileInfo(path("folder.vmp")).isDir());
+#ifdef Q_OS_UNIX
+    QVERIFY(!QFileInfo(path("pipe.vmp")).isFile()); // still the pipe
+#endif
     QCOMPARE(f.board.messages,
              std::vector<std::string>{"Impossibile salvare la mappa: " + reason.toStdString()});
     QVERIFY(!QFileInfo::exists(path("nowhere")));

@@ -8,6 +8,7 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace vortalin {
 
@@ -44,7 +45,46 @@ bool closedOnTheWay(const QString& path) {
 #endif
 }
 
-MapFileResult whyNotPlaced(const QString& path, QFileDevice::FileError error) {
+struct WriteFailure {
+    int systemError;
+    MapFileResult result;
+};
+
+// The causes a player can act on; anything else is the last resort.
+constexpr WriteFailure writeFailures[] = {
+    {ENOSPC, MapFileResult::diskFull},
+    {EFBIG, MapFileResult::diskFull},
+#ifdef EDQUOT
+    {EDQUOT, MapFileResult::diskFull},
+#endif
+    {EIO, MapFileResult::diskError},
+    {EROFS, MapFileResult::readOnly},
+    {EACCES, MapFileResult::noPermission},
+    {EPERM, MapFileResult::noPermission},
+    {ENXIO, MapFileResult::diskGone},
+    {ENODEV, MapFileResult::diskGone},
+#ifdef ENOMEDIUM
+    {ENOMEDIUM, MapFileResult::diskGone},
+#endif
+#ifdef ESTALE
+    {ESTALE, MapFileResult::connectionLost},
+#endif
+#ifdef EHOSTDOWN
+    {EHOSTDOWN, MapFileResult::connectionLost},
+#endif
+    {ETIMEDOUT, MapFileResult::connectionLost},
+    {ENOTCONN, MapFileResult::connectionLost},
+    {ECONNRESET, MapFileResult::connectionLost},
+    {ECONNABORTED, MapFileResult::connectionLost},
+    {EHOSTUNREACH, MapFileResult::connectionLost},
+    {ENETDOWN, MapFileResult::connectionLost},
+    {ENETUNREACH, MapFileResult::connectionLost},
+    {ENETRESET, MapFileResult::connectionLost},
+};
+
+} // namespace
+
+MapFileResult whySaveFailed(const QString& path, QFileDevice::FileError error) {
     const QFileInfo file(path);
     if (file.isDir())
         return MapFileResult::folder;
@@ -67,14 +107,12 @@ MapFileResult whyNotPlaced(const QString& path, QFileDevice::FileError error) {
     return MapFileResult::systemError;
 }
 
-} // namespace
-
-MapFileResult whySaveFailed(const QString& path, SaveStage stage, QFileDevice::FileError error) {
-    // Once the file is open, writing fails only for want of room: a full
-    // disk, a quota, a limit on the file's size.
-    if (stage == SaveStage::writing)
-        return MapFileResult::diskFull;
-    return whyNotPlaced(path, error);
+MapFileResult whyWriteFailed(int systemError) {
+    for (const WriteFailure& failure : writeFailures) {
+        if (failure.systemError == systemError)
+            return failure.result;
+    }
+    return MapFileResult::systemError;
 }
 
 MapFileResult whyLoadFailed(const QString& path) {
@@ -110,6 +148,12 @@ const char* reasonText(MapFileResult result) {
         return text::mapReadOnly;
     case MapFileResult::diskFull:
         return text::mapDiskFull;
+    case MapFileResult::diskError:
+        return text::mapDiskError;
+    case MapFileResult::diskGone:
+        return text::mapDiskGone;
+    case MapFileResult::connectionLost:
+        return text::mapConnectionLost;
     case MapFileResult::nameTooLong:
         return text::mapNameTooLong;
     case MapFileResult::tooShort:

@@ -7,13 +7,14 @@
 
 namespace vortalin {
 
-// Where a save failed: opening or renaming into place, or writing the bytes.
-enum class SaveStage { placing, writing };
-
-// Why a save or a load of `path` failed, asked of the file system itself:
-// the toolkit's reasons are English sentences and its codes too coarse.
-MapFileResult whySaveFailed(const QString& path, SaveStage stage, QFileDevice::FileError error);
+// Why a map could not be put at `path` (no file could be opened there), or
+// why a load failed, asked of the file system itself: the toolkit's reasons
+// are English sentences and its codes too coarse.
+MapFileResult whySaveFailed(const QString& path, QFileDevice::FileError error);
 MapFileResult whyLoadFailed(const QString& path);
+
+// Why writing into an open file failed, from the system's error number.
+MapFileResult whyWriteFailed(int systemError);
 
 // The player's sentence for a refusal, after "Impossibile ... la mappa: ".
 const char* reasonText(MapFileResult result);

@@ -14,8 +14,11 @@ enum class MapFileResult {
     folder,        // the name is a folder's
     notAFile,      // a device, a pipe or anything else that is no plain file
     noPermission,
-    readOnly, // a medium that cannot be written
-    diskFull, // no room: a full disk, a quota or a file-size limit
+    readOnly,       // a medium that cannot be written
+    diskFull,       // no room: a full disk, a quota or a file-size limit
+    diskError,      // the disk failed to read or write
+    diskGone,       // the disk or its device went away (a stick pulled out)
+    connectionLost, // the network share stopped answering
     nameTooLong,
     tooShort,  // load: fewer than 888 bytes
     notFinite, // load: a NaN or an infinity among the values
@@ -23,8 +26,10 @@ enum class MapFileResult {
 };
 
 // Clears the planet rows above the planet count, then writes both tables.
-// The file is replaced only by a complete map; on failure the user is told
-// why, and neither the file nor the tables change.
+// The file is replaced only by a complete map; where its folder allows no
+// file beside it, the map file is written over as it stands, and a failed
+// write puts back what it overwrote. On failure the user is told why, and
+// the tables do not change.
 MapFileResult saveMapFile(Game& game, const QString& path);
 
 // Checks the whole file first: a refused file leaves tables and board as they

@@ -12,6 +12,11 @@ inline constexpr const char* mapNotAFile = "il nome non indica un file";
 inline constexpr const char* mapNoPermission = "non si hanno i permessi necessari";
 inline constexpr const char* mapReadOnly = "il disco è protetto dalla scrittura";
 inline constexpr const char* mapDiskFull = "non c'è abbastanza spazio sul disco";
+inline constexpr const char* mapDiskError =
+    "si è verificato un errore di lettura o scrittura sul disco";
+inline constexpr const char* mapDiskGone = "il disco non è più collegato";
+inline constexpr const char* mapConnectionLost =
+    "il collegamento con la cartella di rete si è interrotto";
 inline constexpr const char* mapNameTooLong = "il nome del file è troppo lungo";
 inline constexpr const char* mapTooShort = "il file è troppo corto per essere una mappa";
 inline constexpr const char* mapNotFinite = "il file contiene valori che non sono numeri";

@@ -49,6 +49,39 @@ void fireAndLeave(Application& app, const QString& how) {
     std::puts(result.outcome == vortalin::ShotOutcome::aborted ? "aborted" : "flew on");
 }
 
+// Fires at the opponent's ship and leaves from inside the wait between two
+// frames, five frames into the flight: the flight takes no step after it.
+// Each frame holds at most a frame and a quarter of steps, so the shot is
+// still far from the ship (a dozen frames away) whatever the machine.
+void fireAndLeaveInTheWait(Application& app, const QString& how) {
+    emptyBoard(app);
+    vortalin::PlanetTable& p = app.state().planets;
+    p.x(1) = 100, p.y(1) = 100, p.kind(1) = 1, p.radius(1) = 10, p.mass(1) = 1; // out of the way
+    vortalin::ui::Form2& board = app.form2();
+    const long long firstWait = board.framesWaited() + 5;
+    long long yieldsAtLeaving = -1;
+    const long long yieldsBefore = board.yields();
+    auto* leave = new QTimer(&board);
+    leave->setInterval(0);
+    QObject::connect(leave, &QTimer::timeout, [&, how, leave] {
+        if (!board.waitingForFrame() || board.framesWaited() < firstWait)
+            return;
+        leave->stop();
+        yieldsAtLeaving = board.yields() - yieldsBefore;
+        if (how == QLatin1String("esci"))
+            board.esci->trigger();
+        else
+            board.close();
+    });
+    leave->start();
+    const vortalin::ShotResult result = vortalin::fuoco(app.game(), " 0", " 13000");
+    delete leave;
+    const bool atOnce = result.steps == yieldsAtLeaving;
+    std::puts(result.outcome != vortalin::ShotOutcome::aborted ? "flew on"
+              : atOnce                                         ? "aborted at once"
+                                                               : "aborted late");
+}
+
 // The real start-up; once the options show, the scenario takes over.
 int playScenario(int argc, char* argv[], const QString& scenario) {
     QApplication qtApp(argc, argv);
@@ -63,7 +96,10 @@ int playScenario(int argc, char* argv[], const QString& scenario) {
             app.form1().Command2->click();
         else if (scenario == QLatin1String("options-close"))
             app.form1().close();
-        else {
+        else if (scenario.startsWith(QLatin1String("wait-"))) {
+            app.form1().Command1->click();
+            fireAndLeaveInTheWait(app, scenario.section(u'-', 1));
+        } else {
             app.form1().Command1->click();
             fireAndLeave(app, scenario.section(u'-', 1));
         }
@@ -93,6 +129,10 @@ private slots:
                                          << "aborted\nreturned\n";
         QTest::newRow("close box mid-flight") << "flight-close"
                                               << "aborted\nreturned\n";
+        QTest::newRow("Esci in the wait between frames") << "wait-esci"
+                                                         << "aborted at once\nreturned\n";
+        QTest::newRow("close box in the wait between frames") << "wait-close"
+                                                              << "aborted at once\nreturned\n";
     }
     void leavingEndsWithStatusZero() {
         QFETCH(QString, scenario);

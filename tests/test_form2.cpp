@@ -1,13 +1,19 @@
 #include "game/constants.h"
+#include "game/flight.h"
+#include "mapfile/mapformat.h"
 #include "support/fixedscreen.h"
 #include "ui/application.h"
+#include "ui/filelists.h"
 #include "ui/form2.h"
+#include "ui/form5.h"
 #include "ui/twips.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -17,6 +23,9 @@
 using vortalin::GameState;
 using vortalin::ImageArray;
 using vortalin::Option;
+using vortalin::ShotOutcome;
+
+Q_DECLARE_METATYPE(ShotOutcome)
 using vortalin::ui::Application;
 using vortalin::ui::Form2;
 
@@ -78,6 +87,8 @@ private slots:
     void brokenTablesDoNotCrash();
     void messageIsABareBoxTitledVortalin();
     void commandsRunBetweenStepsOfAFlight();
+    void menuCommandRunsInTheWaitOfAPacedFlight_data();
+    void menuCommandRunsInTheWaitOfAPacedFlight();
     void esciEndsAFlightAndTheProgram();
     void closingTheFrameEndsTheProgram();
 
@@ -331,6 +342,75 @@ void TestForm2::commandsRunBetweenStepsOfAFlight() {
     while (!ran && clock.elapsed() < 10000)
         QVERIFY(form().yield());
     QVERIFY(ran);
+}
+
+void TestForm2::menuCommandRunsInTheWaitOfAPacedFlight_data() {
+    QTest::addColumn<bool>("loadAWall");
+    QTest::addColumn<ShotOutcome>("outcome");
+    QTest::newRow("no command: the shot reaches the ship") << false << ShotOutcome::win1;
+    QTest::newRow("Carica mappa in the wait: a body in the way") << true << ShotOutcome::body;
+}
+
+// A paced shot at the opponent's ship; five frames in, from inside the wait
+// for the next frame, "Carica mappa" loads a map with a body on the shot's
+// path. The flight reads the tables live and ends on it. Frames hold at most
+// a frame and a quarter of steps, so the shot is then still seven frames
+// from the body, however fast or slow the machine.
+void TestForm2::menuCommandRunsInTheWaitOfAPacedFlight() {
+    QFETCH(bool, loadAWall);
+    QFETCH(ShotOutcome, outcome);
+    app->setPaced(true);
+    GameState& s = state();
+    s.planets = {};
+    putBody(s, 1, 100, 100, 1, 10); // massless, out of the way; the trail is drawn from it
+    s.ships.x(0) = 200, s.ships.y(0) = 500;
+    s.ships.x(1) = 1000, s.ships.y(1) = 500;
+    s.options[Option::animationDelay] = 600;
+    GameState walled = s;
+    putBody(walled, 2, 700, 500, 1, 35);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    {
+        const vortalin::MapBytes bytes = vortalin::encodeMap(walled.planets, walled.ships);
+        QFile file(dir.filePath("muro.vmp"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+    form().show();
+
+    const long long fifth = form().framesWaited() + 5;
+    long long commandAt = -1;
+    QTimer command;
+    command.setInterval(0);
+    connect(&command, &QTimer::timeout, [&] {
+        if (!loadAWall || !form().waitingForFrame() || form().framesWaited() < fifth)
+            return;
+        command.stop();
+        commandAt = form().framesWaited();
+        form().Carmap->trigger();
+        vortalin::ui::Form5& dialog = app->form5();
+        QVERIFY(!form().isEnabled());
+        dialog.Dir1->setPath(dir.path());
+        dialog.Text1->setText(QStringLiteral("muro.vmp"));
+        dialog.Command1->click();
+    });
+    command.start();
+    const vortalin::ShotResult result = vortalin::fuoco(app->game(), " 0", " 13000");
+    command.stop();
+
+    QCOMPARE(result.outcome, outcome);
+    QVERIFY(form().isEnabled());
+    if (loadAWall) {
+        QCOMPARE(commandAt, fifth);
+        QVERIFY2(result.lastX > 665 && result.lastX < 666,
+                 qPrintable(QString::number(result.lastX)));
+        QCOMPARE(state().planets, walled.planets);
+        QVERIFY(app->form5().isHidden());
+        QVERIFY(form().spara->isEnabled()); // a body hit gives the turn on
+        QVERIFY(messages.isEmpty());
+    } else {
+        QCOMPARE(messages, QStringList{"Vince il giocatore 1"});
+    }
 }
 
 // A flight yields once a step; "Esci" chosen meanwhile ends it and then the

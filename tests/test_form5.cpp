@@ -82,6 +82,8 @@ private slots:
     void driveListStartsAtTheRootAndEndsAtHome();
     void enterConfirmsOnlyInTheNameBox();
     void firstOpeningIsCentredWithTheFocusOnTheDriveList();
+    void everyOpeningFocusesTheDriveList_data();
+    void everyOpeningFocusesTheDriveList();
     void menuCommandsOpenAUsableDialogOverADisabledMainWindow();
 
 private:
@@ -345,6 +347,34 @@ void TestForm5::firstOpeningIsCentredWithTheFocusOnTheDriveList() {
     // Centred by its outer size, to the nearest pixel.
     QVERIFY(std::abs(m_form->x() - (screen.width() - outer.width()) / 2.0) <= 0.5);
     QVERIFY(std::abs(m_form->y() - (screen.height() - outer.height()) / 2.0) <= 0.5);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_form->Drive1));
+}
+
+void TestForm5::everyOpeningFocusesTheDriveList_data() {
+    QTest::addColumn<bool>("saveWithEnter"); // else "Esci" from the folder list
+    QTest::newRow("after Enter in the name box") << true;
+    QTest::newRow("after Esci from the folder list") << false;
+}
+
+// The focus does not stay where the player left it at the last opening.
+void TestForm5::everyOpeningFocusesTheDriveList() {
+    QFETCH(bool, saveWithEnter);
+    open("Salva");
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_form->Drive1));
+    if (saveWithEnter) {
+        m_form->Text1->setFocus();
+        m_form->Text1->setText("prima.vmp");
+        QTest::keyClick(m_form->Text1, Qt::Key_Return);
+        QVERIFY(QFileInfo::exists(m_dir.filePath("prima.vmp")));
+    } else {
+        m_form->Dir1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_form->Dir1));
+        m_form->Command2->click();
+    }
+    QVERIFY(m_form->isHidden());
+    m_main->activateWindow();
+    open("Carica");
+    QVERIFY(m_form->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_form->Drive1));
 }
 

@@ -1,3 +1,5 @@
+#include "mapfile/diskwrite.h"
+#include "mapfile/mapfailure.h"
 #include "mapfile/mapfile.h"
 #include "mapfile/mapformat.h"
 
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <limits>
@@ -17,8 +20,13 @@
 #ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sched.h>
+#include <sys/mount.h>
 #endif
 
 using namespace vortalin;
@@ -106,6 +114,29 @@ int inChild(const std::function<int()>& work) {
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+// In a child: root gives up its privileges, so permission bits count; an
+// ordinary user is one already.
+bool asOrdinaryUser() {
+    return geteuid() != 0 ||
+           (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0);
+}
+
+// In a child: a file-size limit below a map's size, so writing one fails
+// for real (EFBIG) at byte `bytes`.
+bool limitFileSize(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, bytes};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+ino_t inode(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// The child's exit status when the machine cannot make the failure.
+constexpr int cannotSetUp = 77;
 #endif
 
 // The boards of the committed seed maps in tests/maps, one per file name.
@@ -158,6 +189,14 @@ private slots:
     void failedSaveKeepsTheOldFileAndTheTables_data();
     void failedSaveKeepsTheOldFileAndTheTables();
     void saveThatCannotWriteKeepsTheOldMap();
+    void writeFailuresAreNamedByTheSystemsReason_data();
+    void writeFailuresAreNamedByTheSystemsReason();
+    void aFullDeviceRefusesTheBytesAsNoSpace();
+    void saveIntoAFolderThatTakesNoNewFile_data();
+    void saveIntoAFolderThatTakesNoNewFile();
+    void saveOverAnotherUsersMapInASharedFolder();
+    void saveOnASmallDisk_data();
+    void saveOnASmallDisk();
     void permissionRefusalsAreNamed_data();
     void permissionRefusalsAreNamed();
     void refusedLoadLeavesTablesAndPicturesUntouched_data();
@@ -212,7 +251,7 @@ void TestMapFile::twoSavesOfOneBoardAreByteIdentical() {
     QCOMPARE(readAll(path("b.vmp")), first);
 }
 
-// A save in place would have left the old file's tail behind the map.
+// A longer file keeps no tail behind the map.
 void TestMapFile::savingOverALongerFileLeavesExactly888Bytes() {
     Fixture f;
     f.state = eightBodies(8);
@@ -234,6 +273,10 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables_data() {
         << "nowhere/x.vmp" << MapFileResult::missingFolder << "la cartella indicata non esiste";
     QTest::newRow("name too long") << QString(300, 'n') + ".vmp" << MapFileResult::nameTooLong
                                    << "il nome del file è troppo lungo";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a pipe") << "pipe.vmp" << MapFileResult::notAFile
+                            << "il nome non indica un file";
+#endif
 }
 
 void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
@@ -243,6 +286,10 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
     const QByteArray old(100, '\x11');
     writeFile(path("plain.vmp"), old);
     QVERIFY(QDir(m_dir.path()).mkpath("folder.vmp"));
+#ifdef Q_OS_UNIX
+    if (!QFileInfo::exists(path("pipe.vmp")))
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.vmp")).constData(), 0666), 0);
+#endif
     Fixture f;
     f.state = eightBodies(2);
     const GameState before = f.state;
@@ -252,6 +299,9 @@ void TestMapFile::failedSaveKeepsTheOldFileAndTheTables() {
     QCOMPARE(f.state, before);
     QCOMPARE(readAll(path("plain.vmp")), old);
     QVERIFY(QFileInfo(path("folder.vmp")).isDir());
+#ifdef Q_OS_UNIX
+    QVERIFY(!QFileInfo(path("pipe.vmp")).isFile()); // still the pipe
+#endif
     QCOMPARE(f.board.messages,
              std::vector<std::string>{"Impossibile salvare la mappa: " + reason.toStdString()});
     QVERIFY(!QFileInfo::exists(path("nowhere")));
@@ -284,6 +334,242 @@ void TestMapFile::saveThatCannotWriteKeepsTheOldMap() {
     QCOMPARE(QDir(path("full")).entryList(QDir::Files), QStringList{"old.vmp"});
 #else
     QSKIP("needs a file-size limit");
+#endif
+}
+
+// The sentence after "Impossibile salvare la mappa: " for each reason the
+// system gives; room only for what is room.
+void TestMapFile::writeFailuresAreNamedByTheSystemsReason_data() {
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<QString>("reason");
+    const QString full = "non c'è abbastanza spazio sul disco";
+    const QString disk = "si è verificato un errore di lettura o scrittura sul disco";
+    const QString gone = "il disco non è più collegato";
+    const QString network = "il collegamento con la cartella di rete si è interrotto";
+    const QString other = "il sistema non ha permesso l'operazione";
+    QTest::newRow("no space") << ENOSPC << full;
+    QTest::newRow("file too large") << EFBIG << full;
+#ifdef EDQUOT
+    QTest::newRow("quota") << EDQUOT << full;
+#endif
+    QTest::newRow("input/output error") << EIO << disk;
+    QTest::newRow("device gone") << ENXIO << gone;
+    QTest::newRow("no such device") << ENODEV << gone;
+#ifdef ENOMEDIUM
+    QTest::newRow("medium removed") << ENOMEDIUM << gone;
+#endif
+#ifdef ESTALE
+    QTest::newRow("stale share") << ESTALE << network;
+#endif
+    QTest::newRow("share timed out") << ETIMEDOUT << network;
+    QTest::newRow("connection reset") << ECONNRESET << network;
+    QTest::newRow("network down") << ENETDOWN << network;
+    QTest::newRow("read-only disk") << EROFS << "il disco è protetto dalla scrittura";
+    QTest::newRow("access denied") << EACCES << "non si hanno i permessi necessari";
+    QTest::newRow("not permitted") << EPERM << "non si hanno i permessi necessari";
+    QTest::newRow("invalid argument") << EINVAL << other;
+    QTest::newRow("bad descriptor") << EBADF << other;
+    QTest::newRow("unnamed") << unnamedSystemError << other;
+}
+
+void TestMapFile::writeFailuresAreNamedByTheSystemsReason() {
+    QFETCH(int, systemError);
+    QFETCH(QString, reason);
+    QCOMPARE(QString::fromUtf8(reasonText(whyWriteFailed(systemError))), reason);
+}
+
+// A device that is always full: the system's own "no space" reaches the player.
+void TestMapFile::aFullDeviceRefusesTheBytesAsNoSpace() {
+#ifdef Q_OS_LINUX
+    QFile full("/dev/full");
+    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        QSKIP("this machine has no /dev/full");
+    const MapBytes bytes = encodeMap(eightBodies(3).planets, eightBodies(3).ships);
+    qint64 written = -1;
+    const int error =
+        writeThrough(full, 0, reinterpret_cast<const char*>(bytes.data()), 888, written);
+    QCOMPARE(error, ENOSPC);
+    QCOMPARE(written, 0);
+    QCOMPARE(QString::fromUtf8(reasonText(whyWriteFailed(error))),
+             QString("non c'è abbastanza spazio sul disco"));
+#else
+    QSKIP("needs /dev/full");
+#endif
+}
+
+// Maps in a folder the player cannot add files to: a writable map file is
+// written over in place, and a failed write leaves the old map as it was.
+void TestMapFile::saveIntoAFolderThatTakesNoNewFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("oldSize"); // -1: no file there
+    QTest::addColumn<bool>("mapWritable");
+    QTest::addColumn<int>("sizeLimit"); // 0: none
+    QTest::addColumn<MapFileResult>("result");
+    QTest::newRow("writable map") << "duello.vmp" << 888 << true << 0 << MapFileResult::done;
+    QTest::newRow("longer writable file")
+        << "duello.vmp" << 2000 << true << 0 << MapFileResult::done;
+    QTest::newRow("shorter writable file")
+        << "duello.vmp" << 100 << true << 0 << MapFileResult::done;
+    QTest::newRow("read-only map")
+        << "duello.vmp" << 888 << false << 0 << MapFileResult::noPermission;
+    QTest::newRow("no map yet") << "nuova.vmp" << -1 << true << 0 << MapFileResult::noPermission;
+    QTest::newRow("size limit over a map")
+        << "duello.vmp" << 888 << true << 500 << MapFileResult::diskFull;
+    QTest::newRow("size limit over a short file")
+        << "duello.vmp" << 100 << true << 500 << MapFileResult::diskFull;
+}
+
+void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
+#ifdef Q_OS_UNIX
+    QFETCH(QString, name);
+    QFETCH(int, oldSize);
+    QFETCH(bool, mapWritable);
+    QFETCH(int, sizeLimit);
+    QFETCH(MapFileResult, result);
+    QDir(path("shared")).removeRecursively(); // the last row's
+    QVERIFY(QDir(m_dir.path()).mkpath("shared"));
+    const QString file = path("shared/" + name);
+    QByteArray old = mapBytes(eightBodies(8));
+    old = oldSize > 888 ? old + QByteArray(oldSize - 888, '\x5A') : old.left(std::max(oldSize, 0));
+    if (oldSize >= 0) {
+        writeFile(file, old);
+        const auto all = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        const auto write =
+            QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        QFile::setPermissions(file, mapWritable ? all | write : all);
+    }
+    const ino_t before = inode(file);
+    const auto enter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                       QFileDevice::ExeOther;
+    QFile::setPermissions(path("shared"), enter); // nobody adds files, owner included
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
+
+    const GameState board = eightBodies(3);
+    const std::string expectedSaid =
+        result == MapFileResult::done
+            ? std::string()
+            : std::string("Impossibile salvare la mappa: ") + reasonText(result);
+    const int status = inChild([&] {
+        if (!asOrdinaryUser() || (sizeLimit > 0 && !limitFileSize(rlim_t(sizeLimit))))
+            return cannotSetUp;
+        Fixture f;
+        f.state = board;
+        const bool same = saveMapFile(f.game, file) == result;
+        const std::string said = f.board.messages.empty() ? "" : f.board.messages.front();
+        return same && said == expectedSaid && f.board.messages.size() <= 1 ? 0 : 1;
+    });
+    QFile::setPermissions(path("shared"), enter | QFileDevice::WriteOwner);
+    QCOMPARE(status, 0);
+
+    if (result == MapFileResult::done) {
+        GameState saved = board;
+        for (int row = 4; row <= 20; ++row)
+            saved.planets.clearRow(row);
+        QCOMPARE(readAll(file), mapBytes(saved));
+        QCOMPARE(inode(file), before); // the same file, other links see the new board
+    } else if (oldSize >= 0) {
+        QCOMPARE(readAll(file), old);
+    } else {
+        QVERIFY(!QFileInfo::exists(file));
+    }
+    QCOMPARE(QDir(path("shared")).entryList(QDir::Files | QDir::Hidden),
+             oldSize >= 0 ? QStringList{name} : QStringList{});
+#else
+    QSKIP("needs Unix permissions");
+#endif
+}
+
+// A folder for all with the sticky bit, as /tmp: a temporary file may be
+// made there, but not renamed over a map someone else owns, even a map the
+// player may write. The map is written over in place and stays its owner's.
+void TestMapFile::saveOverAnotherUsersMapInASharedFolder() {
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0)
+        QSKIP("needs root, to own a map that another user then saves over");
+    const QString shared = path("sticky");
+    QVERIFY(QDir(m_dir.path()).mkpath("sticky"));
+    const QString file = shared + "/duello.vmp";
+    writeFile(file, mapBytes(eightBodies(8)));
+    QVERIFY(::chmod(QFile::encodeName(file).constData(), 0666) == 0);
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
+    const ino_t before = inode(file);
+    const GameState board = eightBodies(3);
+
+    const int status = inChild([&] {
+        if (!asOrdinaryUser())
+            return cannotSetUp;
+        Fixture f;
+        f.state = board;
+        return saveMapFile(f.game, file) == MapFileResult::done && f.board.messages.empty() ? 0 : 1;
+    });
+    QCOMPARE(status, 0);
+    GameState saved = board;
+    for (int row = 4; row <= 20; ++row)
+        saved.planets.clearRow(row);
+    QCOMPARE(readAll(file), mapBytes(saved));
+    QCOMPARE(inode(file), before);
+    QCOMPARE(QFileInfo(file).ownerId(), 0u);
+    QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden), QStringList{"duello.vmp"});
+#else
+    QSKIP("needs Unix permissions");
+#endif
+}
+
+// A real small disk, mounted for one child alone (root only): full, or
+// mounted read-only. The old map stays whole and the player reads why.
+void TestMapFile::saveOnASmallDisk_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << false << "non c'è abbastanza spazio sul disco";
+    QTest::newRow("read-only disk") << true << "il disco è protetto dalla scrittura";
+}
+
+void TestMapFile::saveOnASmallDisk() {
+#ifdef Q_OS_LINUX
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    if (geteuid() != 0)
+        QSKIP("mounting a small disk needs root");
+    QVERIFY(QDir(m_dir.path()).mkpath("disk"));
+    const QString disk = path("disk");
+    const QByteArray oldBytes = mapBytes(eightBodies(8));
+    const std::string expectedSaid = "Impossibile salvare la mappa: " + reason.toStdString();
+    const int status = inChild([&] {
+        const QByteArray where = QFile::encodeName(disk);
+        // Two pages: the old map takes one, a filler the other.
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", where.constData(), "tmpfs", 0, "size=8k") != 0)
+            return cannotSetUp;
+        QFile old(disk + "/old.vmp");
+        if (!old.open(QIODevice::WriteOnly) || old.write(oldBytes) != oldBytes.size())
+            return 3;
+        old.close();
+        QFile filler(disk + "/filler");
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return 3;
+        while (filler.write(QByteArray(512, 'f')) == 512) {
+        }
+        filler.close();
+        if (readOnly &&
+            mount(nullptr, where.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=8k") != 0)
+            return cannotSetUp;
+        Fixture f;
+        f.state = eightBodies(3);
+        const GameState before = f.state;
+        const bool refused = saveMapFile(f.game, old.fileName()) != MapFileResult::done;
+        const bool told = f.board.messages == std::vector<std::string>{expectedSaid};
+        const bool kept = readAll(old.fileName()) == oldBytes && f.state == before;
+        const bool clean =
+            QDir(disk).entryList(QDir::Files | QDir::Hidden) == QStringList{"filler", "old.vmp"};
+        return refused && told && kept && clean ? 0 : 1;
+    });
+    if (status == cannotSetUp)
+        QSKIP("this machine lets no process mount a disk of its own");
+    QCOMPARE(status, 0);
+#else
+    QSKIP("needs Linux mount namespaces");
 #endif
 }
 

@@ -158,6 +158,41 @@ private slots:
         QCOMPARE(aboutBoxes(), 1);
     }
 
+    // Every opening, not only the first, puts the focus on the window's first
+    // control: left on "Fatto", a Space at the next "Opzioni" would build a map.
+    void everyOpeningFocusesTheFirstControl_data() {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("options, again through Opzioni") << false;
+        QTest::newRow("about box, again after Ok") << true;
+    }
+    void everyOpeningFocusesTheFirstControl() {
+        QFETCH(bool, about);
+        auto app = quietApp();
+        Form2Shown shown(*app);
+        vortalin::ui::Form1& options = app->form1();
+        QWidget* window = about ? static_cast<QWidget*>(&app->form6()) : &options;
+        QWidget* first = about ? static_cast<QWidget*>(app->form6().Command1) : options.HScroll1;
+        about ? app->form2().about_Click() : options.open();
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+
+        if (about) {
+            app->form6().Label4->setFocusPolicy(Qt::StrongFocus); // somewhere else to be
+            app->form6().Label4->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), app->form6().Label4);
+            app->form6().Command1->click();
+            app->form2().activateWindow();
+            app->form2().about_Click();
+        } else {
+            options.Command1->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), options.Command1);
+            QTest::keyClick(options.Command1, Qt::Key_Space); // "Fatto": the board comes
+            QVERIFY(options.isHidden());
+            app->form2().opzionifuori_Click();
+        }
+        QVERIFY(window->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+    }
+
     // The about box's close box only hides it; the program goes on.
     void closingTheAboutBoxHidesIt() {
         auto app = quietApp();

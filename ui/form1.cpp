@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "centring.h"
+#include "firstfocus.h"
 #include "windowopening.h"
 
 #include "application.h"
@@ -73,7 +74,6 @@ void Form1::buildControls() {
     setTabOrder(Check4, HScroll2);
     setTabOrder(HScroll2, Command2);
     setTabOrder(Command2, Command1);
-    HScroll1->setFocus();
 }
 
 void Form1::buildChecks() {
@@ -115,6 +115,7 @@ void Form1::connectHandlers() {
 }
 
 void Form1::open() {
+    focusFirstControl(*HScroll1);
     openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 

@@ -231,6 +231,7 @@ void Form2::explosionStep() {
 }
 
 bool Form2::yield() {
+    ++m_yields;
     if (m_app.ending())
         return false;
     if (paced() && m_app.game().shotInFlight && !m_flightPace.spend())
@@ -249,7 +250,10 @@ bool Form2::yield() {
 bool Form2::waitForNextFlightFrame() {
     const Pacer::Nanoseconds until = m_flightPace.nextFrameAfter(m_clock.nsecsElapsed());
     m_board->flush(false);
+    ++m_framesWaited;
+    m_waitingForFrame = true;
     waitInEventLoop(until);
+    m_waitingForFrame = false;
     m_flightPace.refill(m_clock.nsecsElapsed());
     m_sinceEvents.start();
     return !m_app.ending();

@@ -57,6 +57,12 @@ public:
     // Where messages go instead of a message box; tests read them here.
     std::function<void(const QString&)> messageSink;
 
+    // What a test of a paced flight waits for, instead of a time: the yields
+    // so far, the waits for a next frame so far, and whether one is on now.
+    long long yields() const { return m_yields; }
+    long long framesWaited() const { return m_framesWaited; }
+    bool waitingForFrame() const { return m_waitingForFrame; }
+
     // The menu tree, named as the menu items.
     QAction* gioco = nullptr;
     QAction* mappa = nullptr;
@@ -94,6 +100,9 @@ private:
     Pacer m_flightPace;
     Pacer m_explosionPace;
     QTimer m_wake; // ends a wait for the next frame when no event comes first
+    long long m_yields = 0;
+    long long m_framesWaited = 0;
+    bool m_waitingForFrame = false;
 };
 
 } // namespace vortalin::ui

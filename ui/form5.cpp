@@ -1,6 +1,7 @@
 #include "form5.h"
 
 #include "centring.h"
+#include "firstfocus.h"
 #include "fonts.h"
 #include "windowopening.h"
 
@@ -55,13 +56,12 @@ void Form5::buildControls() {
     Command2 = new QPushButton(QStringLiteral("Esci"), this);
     Command2->setGeometry(rectFromTwips(3750, 3285, 2205, 450));
 
-    // Tab order as catalogued; focus starts at the drive list.
+    // Tab order as catalogued.
     setTabOrder(Drive1, Dir1);
     setTabOrder(Dir1, File1);
     setTabOrder(File1, Text1);
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
-    Drive1->setFocus();
 
     connect(Drive1, &DriveList::driveChanged, this, &Form5::Drive1_Change);
     connect(Dir1, &DirectoryList::pathChanged, this, &Form5::Dir1_Change);
@@ -86,6 +86,7 @@ void Form5::openFor(const QString& action) {
     setWindowTitle(action);
     Command1->setText(action);
     refreshLists();
+    focusFirstControl(*Drive1);
     openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 

@@ -1,6 +1,7 @@
 #include "form6.h"
 
 #include "centring.h"
+#include "firstfocus.h"
 #include "windowopening.h"
 
 #include "fonts.h"
@@ -37,11 +38,12 @@ void Form6::buildControls() {
     // Free faces run a little wider than the designed one: no clipped words.
     for (QLabel* line : {Label2, Label3, Label4})
         line->resize(std::max(line->width(), line->sizeHint().width()), line->height());
-    Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
 }
 
 void Form6::open() {
+    if (!isVisible()) // "About" on an open box only brings it forward
+        focusFirstControl(*Command1);
     openWindow(*this, m_loaded, [this] { Form_Load(); });
 }
 

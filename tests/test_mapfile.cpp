@@ -315,13 +315,13 @@ void TestMapFile::permissionRefusalsAreNamed() {
                                               QFileDevice::ReadOther | QFileDevice::ExeOther);
     QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
     enum : int { refusedAndTold, notRefused, cannotDropRoot, letThrough };
-    const int status = inChild([&] {
+    const int status = inChild([&]() -> int {
         if (geteuid() == 0 &&
             (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
-            return int(cannotDropRoot);
+            return cannotDropRoot;
         const QByteArray target = QFile::encodeName(saving ? path("locked") : path(name));
         if (access(target.constData(), saving ? W_OK : R_OK) == 0)
-            return int(letThrough);
+            return letThrough;
         Fixture f;
         const MapFileResult result =
             saving ? saveMapFile(f.game, path(name)) : loadMapFile(f.game, path(name));

@@ -50,8 +50,16 @@ desktop=share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 grep -qx 'Exec=vortalin' "$desktop" || fail "the menu entry does not start the installed program"
 grep -qx 'Icon=vortalin' "$desktop" || fail "the menu entry does not name the installed icons"
-appstreamcli validate --no-net "share/metainfo/$id.metainfo.xml" >/dev/null ||
-    { appstreamcli validate --no-net "share/metainfo/$id.metainfo.xml"; fail "appstreamcli validate"; }
+# The game has no public web site yet, so there is no homepage to name:
+# AppStream 1.0 warns of that (url-homepage-missing), and that one finding
+# is let pass. Older validators do not know the check, nor its name.
+appstream=(--no-net)
+if printf '%s\n' 1.0 "$(appstreamcli --version | sed -n 's/^AppStream version: *//p' | head -n1)" |
+    sort -C -V; then
+    appstream+=(--override=url-homepage-missing=info)
+fi
+appstreamcli validate "${appstream[@]}" "share/metainfo/$id.metainfo.xml" >/dev/null ||
+    { appstreamcli validate "${appstream[@]}" "share/metainfo/$id.metainfo.xml"; fail "appstreamcli validate"; }
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "share/metainfo/$id.metainfo.xml" ||
     fail "the metadata does not launch the installed desktop entry"
 

@@ -22,7 +22,7 @@ test)
     # suite, and a display for the benchmarks.
     VORTALIN_PACKAGES+=(
         fonts-dejavu-core locales desktop-file-utils appstream
-        clang libclang-rt-14-dev libbenchmark-dev xvfb xauth
+        clang libclang-rt-dev libbenchmark-dev xvfb xauth
     ) ;;
 package)
     # CPack finds the libraries' packages with dpkg-shlibdeps and the

@@ -9,8 +9,8 @@
 #include <QPointF>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace artgen {
 
@@ -21,7 +21,8 @@ constexpr double side = 256, centre = side / 2, radius = side * (15.5 / 32.0);
 constexpr int cells = 120;
 constexpr int detail = 3; // the octaves the 256-pixel picture adds
 
-using Field = std::function<double(Vec3)>;
+// Above zero inside the region a layer paints, for a point on the sphere.
+using Field = double (*)(Vec3);
 
 // The sphere's normal under a point of the drawing; outside the disc the
 // rim's, so that outlines run on past the edge and the clip cuts them round.
@@ -37,6 +38,10 @@ Vec3 globePoint(Vec3 n) {
     return tilted(n, 0.5, 0.3) * 1.6;
 }
 
+double landField(Vec3 n) {
+    return fbm(globePoint(n), 403, 4 + detail) - 0.565;
+}
+
 QString number(double v) {
     return QString::number(v, 'f', 1);
 }
@@ -44,7 +49,7 @@ QString number(double v) {
 // Outlines of the region where `field` is above zero, by marching squares
 // over the frame; the frame's border counts as outside, so every outline
 // closes. One even-odd path: lakes inside lands come out as holes.
-QString outlines(const Field& field) {
+QString outlines(Field field) {
     const double step = side / cells;
     const int n = cells + 1;
     std::vector<double> v(n * n);
@@ -126,7 +131,7 @@ QString colour(Rgb c) {
         .arg(toByte(c.b), 2, 16, QLatin1Char('0'));
 }
 
-QString layer(const Field& field, Rgb fill, double opacity = 1.0) {
+QString layer(Field field, Rgb fill, double opacity = 1.0) {
     QString element =
         QStringLiteral("  <path clip-path=\"url(#disc)\" fill-rule=\"evenodd\" fill=\"%1\"")
             .arg(colour(fill));
@@ -138,10 +143,10 @@ QString layer(const Field& field, Rgb fill, double opacity = 1.0) {
 } // namespace
 
 QByteArray paintScalableIcon() {
-    const Field land = [](Vec3 n) { return fbm(globePoint(n), 403, 4 + detail) - 0.565; };
+    const Field land = landField;
     const Field shallows = [](Vec3 n) { return fbm(globePoint(n) * 2.0, 401, 3 + detail) - 0.5; };
-    const Field highlands = [land](Vec3 n) {
-        return std::min(land(n), fbm(globePoint(n) * 3.0, 402, 3 + detail) - 0.5);
+    const Field highlands = [](Vec3 n) {
+        return std::min(landField(n), fbm(globePoint(n) * 3.0, 402, 3 + detail) - 0.5);
     };
     const Field clouds = [](Vec3 n) { return fbm(globePoint(n) * 2.2, 404, 4 + detail) - 0.6; };
     const Field haze = [](Vec3 n) { return fbm(globePoint(n) * 2.2, 404, 4 + detail) - 0.56; };

@@ -3,7 +3,9 @@
 ;            -DUNFILES=<unlist.nsh> -DSIZE_KB=<n> -DOUTFILE=<setup.exe> vortalin.nsi
 ; For the current user (no administrator needed) or for all users; /S
 ; installs silently, /AllUsers or /CurrentUser choose without the page.
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where the game runs
+; (and under a 64-bit-only wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP "Vortalin"

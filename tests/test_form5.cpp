@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +81,8 @@ private slots:
     void reopeningKeepsNameAndDirectoryAndListsAfresh();
     void directoryListWalksUpAndDownAndTheFilesFollow();
     void driveListStartsAtTheRootAndEndsAtHome();
+    void driveListHoldsTheDriveLettersOnWindows();
+    void backslashesInTheNameReachASubdirectoryOnWindows();
     void enterConfirmsOnlyInTheNameBox();
     void firstOpeningIsCentredWithTheFocusOnTheDriveList();
     void everyOpeningFocusesTheDriveList_data();
@@ -294,6 +297,9 @@ void TestForm5::directoryListWalksUpAndDownAndTheFilesFollow() {
 }
 
 void TestForm5::driveListStartsAtTheRootAndEndsAtHome() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows lists drive letters, not the home folder");
+#endif
     open("Salva");
     ui::DriveList& drive1 = *m_form->Drive1;
     QVERIFY(drive1.count() >= 1);
@@ -309,6 +315,43 @@ void TestForm5::driveListStartsAtTheRootAndEndsAtHome() {
     m_form->Dir1->setPath(m_dir.filePath("sotto"));
     emit drive1.activated(drive1.currentIndex());
     QCOMPARE(m_form->Dir1->path(), m_dir.filePath("sotto"));
+}
+
+// Every entry is a drive that exists, and a directory typed with the
+// letter in another case is still on its drive.
+void TestForm5::driveListHoldsTheDriveLettersOnWindows() {
+#ifndef Q_OS_WIN
+    QSKIP("drive letters are Windows' own");
+#endif
+    open("Salva");
+    ui::DriveList& drive1 = *m_form->Drive1;
+    QVERIFY(drive1.count() >= 1);
+    const QRegularExpression letter("^[A-Z]:/$");
+    for (int i = 0; i < drive1.count(); ++i) {
+        const QString root = drive1.itemData(i).toString();
+        QVERIFY2(letter.match(root).hasMatch(), qPrintable(root));
+        QVERIFY(QDir(root).exists());
+        QCOMPARE(drive1.itemText(i), QDir::toNativeSeparators(root));
+    }
+    QVERIFY(drive1.findData(QDir::rootPath()) >= 0);
+
+    const QString ownDrive = m_dir.path().left(3).toUpper();
+    drive1.setCurrentIndex(drive1.findData(QDir::rootPath()) == 0 ? drive1.count() - 1 : 0);
+    drive1.followDirectory(m_dir.path().toLower());
+    QCOMPARE(drive1.drive(), ownDrive);
+}
+
+// A name typed as sotto\a.vmp saves into sotto, as the system reads it.
+void TestForm5::backslashesInTheNameReachASubdirectoryOnWindows() {
+#ifndef Q_OS_WIN
+    QSKIP("\\ separates directories on Windows only");
+#endif
+    QVERIFY(m_dir.mkpath("sotto"));
+    open("Salva");
+    m_form->Text1->setText("sotto\\a.vmp");
+    m_form->Command1->click();
+    QCOMPARE(QFileInfo(m_dir.filePath("sotto/a.vmp")).size(), qint64(888));
+    QVERIFY(m_board.messages.empty());
 }
 
 // Enter in the directory list opens the directory and saves nothing; keys

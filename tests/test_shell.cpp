@@ -105,6 +105,10 @@ private slots:
             << QStringList{"Lucida Handwriting", "Z003", "URW Chancery L", "TeX Gyre Chorus"};
     }
     void catalogueFacesResolve() {
+#ifdef Q_OS_WIN
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("on Windows the offscreen platform reads fonts only from Qt's own lib/fonts");
+#endif
         QFETCH(QString, face);
         QFETCH(QStringList, acceptable);
         auto app = quietApp();
@@ -276,8 +280,9 @@ private slots:
         QTest::newRow("installed guide") << false << 1 << true << "";
         QTest::newRow("guide missing")
             << false << -1 << true
-            << "Il file della guida \"guida.html\" non si trova accanto al programma:\n"
-               "/opt/vortalin giochi/guida";
+            << QStringLiteral("Il file della guida \"guida.html\" non si trova accanto al "
+                              "programma:\n") +
+                   QDir::toNativeSeparators(QStringLiteral("/opt/vortalin giochi/guida"));
         QTest::newRow("no opener") << false << 0 << false
                                    << "Nessun programma può aprire il file della guida "
                                       "\"guida.html\".";
@@ -291,6 +296,9 @@ private slots:
         QFETCH(QString, told);
         FakeHelp fake;
         const QString directory = QStringLiteral("/opt/vortalin giochi");
+        const QStringList places = vortalin::ui::guidePlaces(directory);
+        if (guideAt == 1 && places.at(1) == places.at(0))
+            QSKIP("this build installs the guide beside the program");
         const QString problem =
             vortalin::ui::offerHelp(directory, fake.system(winHelp, guideAt, starts, directory));
         QCOMPARE(problem, told);

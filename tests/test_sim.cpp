@@ -64,8 +64,9 @@ Run TestSim::sim(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(VORTALIN_SIM), args);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    // Windows ends text lines with CR LF.
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).remove(u'\r'),
+            QString::fromUtf8(p.readAllStandardError()).remove(u'\r')};
 }
 
 void TestSim::initTestCase() {

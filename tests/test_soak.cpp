@@ -382,7 +382,8 @@ private slots:
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(QCoreApplication::applicationFilePath(), {"--session", "20261208"});
         QVERIFY(program.waitForFinished(600000));
-        const QString said = QString::fromUtf8(program.readAllStandardOutput());
+        // Windows ends text lines with CR LF.
+        const QString said = QString::fromUtf8(program.readAllStandardOutput()).remove(u'\r');
         qInfo().noquote() << said.trimmed();
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);

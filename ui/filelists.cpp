@@ -1,8 +1,9 @@
 #include "filelists.h"
 
+#include "platform.h"
+
 #include <QDir>
 #include <QFileIconProvider>
-#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -12,28 +13,10 @@ namespace {
 
 constexpr int pathRole = Qt::UserRole;
 
-QStringList volumeRoots() {
-    QStringList roots;
-    for (const QFileInfo& drive : QDir::drives())
-        roots << drive.absoluteFilePath();
-    QStringList volumes;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        // Containers mount single files too; only directories are drives.
-        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
-            volumes << QDir::cleanPath(volume.rootPath());
-    }
-    volumes.sort();
-    volumes << QDir::homePath();
-    for (const QString& root : volumes) {
-        if (!roots.contains(root))
-            roots << root;
-    }
-    return roots;
-}
-
 bool holds(const QString& root, const QString& directory) {
-    return directory == root ||
-           directory.startsWith(root.endsWith('/') ? root : root + QLatin1Char('/'));
+    const Qt::CaseSensitivity rule = platform::fileNameCase(); // c:/mappe is on C:/
+    return directory.compare(root, rule) == 0 ||
+           directory.startsWith(root.endsWith('/') ? root : root + QLatin1Char('/'), rule);
 }
 
 QString nearestExisting(QString path) {
@@ -59,7 +42,7 @@ void DriveList::refresh() {
     const QString chosen = drive();
     const QSignalBlocker quiet(this);
     clear();
-    for (const QString& root : volumeRoots())
+    for (const QString& root : platform::driveRoots())
         addItem(QDir::toNativeSeparators(root), root);
     setCurrentIndex(std::max(findData(chosen), 0));
 }

@@ -5,8 +5,7 @@
 
 namespace vortalin::ui {
 
-// The drive list: on a system without drive letters, the roots of the
-// mounted volumes, "/" first, then the user's home.
+// The drive list: the system's drives (platform::driveRoots).
 class DriveList : public QComboBox {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "platform.h"
+
 #include <QStringList>
 
 namespace vortalin::ui {
@@ -9,6 +11,8 @@ void useCatalogueFonts() {
     if (done)
         return;
     done = true;
+    if (platform::hasCatalogueFaces())
+        return;
     // Metric-compatible faces first, so texts fill their boxes as designed.
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),

@@ -1,5 +1,7 @@
 #include "helpviewer.h"
 
+#include "platform.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -47,14 +49,7 @@ QString openGuide(const QString& programDirectory, const HelpSystem& system) {
 
 HelpSystem HelpSystem::real() {
     HelpSystem system;
-#ifdef Q_OS_WIN
-    // Recent Windows keep only a stub of the viewer, and players have no
-    // help file: both must be there, or the guide is the better help.
-    system.hasWinHelp =
-        QFile::exists(QLatin1String(winHelpViewer)) &&
-        QFile::exists(
-            QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(helpFileName)));
-#endif
+    system.hasWinHelp = platform::hasWinHelp(QCoreApplication::applicationDirPath());
     system.fileExists = [](const QString& path) { return QFile::exists(path); };
     system.startDetached = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);

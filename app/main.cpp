@@ -1,12 +1,12 @@
 #include "modulo1.h"
 #include "ui/application.h"
+#include "ui/platform.h"
 #include "ui/toolkittexts.h"
-#include "ui/windowsystem.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    vortalin::ui::WindowSystemChoice windowSystem(argc, argv);
+    vortalin::ui::platform::WindowSystemChoice windowSystem(argc, argv);
     QApplication qtApp(argc, argv);
     windowSystem.forget();
     QApplication::setApplicationName(QStringLiteral("Vortalin"));

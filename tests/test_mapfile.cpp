@@ -69,20 +69,6 @@ GameState eightBodies(int planetCount) {
     return s;
 }
 
-// Three bodies of eightBodies(3) as a save leaves them: the rest cleared.
-GameState threeSaved() {
-    GameState s = eightBodies(3);
-    for (int row = 4; row <= 20; ++row)
-        s.planets.clearRow(row);
-    return s;
-}
-
-// For a child, which cannot use the test's checks.
-bool put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -140,8 +126,7 @@ constexpr int cannotReach = 79;
 // ordinary user is one already. Gives 0, or why that user cannot work in
 // `folder`.
 int becomeOrdinaryUserIn(const QString& folder) {
-    if (geteuid() == 0 &&
-        (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
         return cannotDropRoot;
     return access(QFile::encodeName(folder).constData(), X_OK) == 0 ? 0 : cannotReach;
 }
@@ -174,6 +159,20 @@ ino_t inode(const QString& path) {
 #endif
 
 #ifdef Q_OS_LINUX
+// Three bodies of eightBodies(3) as a save leaves them: the rest cleared.
+GameState threeSaved() {
+    GameState s = eightBodies(3);
+    for (int row = 4; row <= 20; ++row)
+        s.planets.clearRow(row);
+    return s;
+}
+
+// For a child, which cannot use the test's checks.
+bool put(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 // In a child: a mount namespace of its own, so that what it mounts goes
 // away with it and no other process sees it.
 bool ownMounts() {
@@ -184,6 +183,41 @@ bool ownMounts() {
 // In a child with mounts of its own: a small memory disk at `folder`.
 bool mountSmallDisk(const QString& folder, const char* options) {
     return mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options) == 0;
+}
+
+// In a child: the old map at `map`, and the failure `setUp` made real around
+// it; `outside` is a writable file to mount over the map on a read-only disk.
+bool makeFailure(const QString& setUp, const QString& map, const QString& outside,
+                 const QByteArray& oldBytes) {
+    const QString disk = QFileInfo(map).path();
+    const QByteArray where = QFile::encodeName(map);
+    if (setUp != "files" && !ownMounts())
+        return false;
+    if ((setUp == "inodes" && !mountSmallDisk(disk, "nr_inodes=8")) ||
+        (setUp == "read-only disk" && !mountSmallDisk(disk, "size=64k")) || !put(map, oldBytes))
+        return false;
+    if (setUp == "inodes") {
+        for (int k = 0; k < 100 && put(disk + "/f" + QString::number(k), {}); ++k) {
+        } // until no inode is left
+    }
+    if (setUp == "bound")
+        return mount(where.constData(), where.constData(), nullptr, MS_BIND, nullptr) == 0;
+    if (setUp == "read-only disk")
+        return mount(nullptr, QFile::encodeName(disk).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                     nullptr) == 0 &&
+               mount(QFile::encodeName(outside).constData(), where.constData(), nullptr, MS_BIND,
+                     nullptr) == 0;
+    return true;
+}
+
+// In a child: room for just `more` further open files (0: all it may have).
+bool roomForOpenFiles(int more) {
+    rlimit limit{};
+    const int next = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (next < 0 || ::close(next) != 0 || getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return false;
+    limit.rlim_cur = more > 0 ? rlim_t(next + more) : limit.rlim_max;
+    return setrlimit(RLIMIT_NOFILE, &limit) == 0;
 }
 #endif
 
@@ -413,19 +447,23 @@ void TestMapFile::aFullDeviceRefusesTheBytesAsNoSpace() {
 void TestMapFile::onlyAFolderThatRefusesLeadsToWritingInPlace_data() {
     QTest::addColumn<QString>("setUp");
     QTest::addColumn<MapFileResult>("result");
-    QTest::newRow("too many files open") << "files" << MapFileResult::tooManyFiles;
-    QTest::newRow("no inode left on the disk") << "inodes" << MapFileResult::diskFull;
-    QTest::newRow("the map is a mount point: no rename over it") << "bound" << MapFileResult::done;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("too many files open")
+        << "files" << MapFileResult::tooManyFiles << "ci sono troppi file aperti";
+    QTest::newRow("no inode left on the disk")
+        << "inodes" << MapFileResult::diskFull << "non c'è abbastanza spazio sul disco";
+    QTest::newRow("the map is a mount point: no rename over it")
+        << "bound" << MapFileResult::done << QString();
     QTest::newRow("a read-only disk, the map mounted writable on it")
-        << "read-only disk" << MapFileResult::done;
+        << "read-only disk" << MapFileResult::done << QString();
 }
 
 void TestMapFile::onlyAFolderThatRefusesLeadsToWritingInPlace() {
 #ifdef Q_OS_LINUX
     QFETCH(QString, setUp);
     QFETCH(MapFileResult, result);
-    const bool mounts = setUp != "files";
-    if (mounts && geteuid() != 0)
+    QFETCH(QString, reason);
+    if (setUp != "files" && geteuid() != 0)
         QSKIP("mounting a disk or a file needs root");
     QDir(path("disk")).removeRecursively(); // the last row's
     QVERIFY(QDir(m_dir.path()).mkpath("disk"));
@@ -435,52 +473,25 @@ void TestMapFile::onlyAFolderThatRefusesLeadsToWritingInPlace() {
     const QByteArray oldBytes = mapBytes(eightBodies(8));
     writeFile(outside, oldBytes);
     const QByteArray expected = result == MapFileResult::done ? mapBytes(threeSaved()) : oldBytes;
-    const std::string expectedSaid =
-        result == MapFileResult::done
-            ? std::string()
-            : std::string("Impossibile salvare la mappa: ") + reasonText(result);
+    const std::vector<std::string> said =
+        reason.isEmpty()
+            ? std::vector<std::string>{}
+            : std::vector<std::string>{"Impossibile salvare la mappa: " + reason.toStdString()};
 
     // The child's first check that failed, or 0.
     const int status = inChild([&]() -> int {
-        if (mounts && !ownMounts())
-            return cannotSetUp;
-        if (setUp == "inodes" && !mountSmallDisk(disk, "nr_inodes=8"))
-            return cannotSetUp;
-        if (setUp == "read-only disk" && !mountSmallDisk(disk, "size=64k"))
-            return cannotSetUp;
-        if (!put(map, oldBytes))
-            return cannotSetUp;
-        for (int k = 0; setUp == "inodes" && k < 100 && put(disk + "/f" + QString::number(k), {});)
-            ++k; // every inode taken
-        const QByteArray where = QFile::encodeName(map);
-        if (setUp == "bound" && mount(where.constData(), where.constData(), nullptr, MS_BIND,
-                                      nullptr) != 0)
-            return cannotSetUp;
-        if (setUp == "read-only disk" &&
-            (mount(nullptr, QFile::encodeName(disk).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
-                   nullptr) != 0 ||
-             mount(QFile::encodeName(outside).constData(), where.constData(), nullptr, MS_BIND,
-                   nullptr) != 0))
+        if (!makeFailure(setUp, map, outside, oldBytes))
             return cannotSetUp;
         const ino_t before = inode(map);
-        rlimit files{};
-        getrlimit(RLIMIT_NOFILE, &files);
-        if (setUp == "files") {
-            // Room for the map's folder, none for a file beside the map.
-            const int next = ::open("/dev/null", O_RDONLY);
-            ::close(next);
-            const rlimit few{rlim_t(next + 1), files.rlim_max};
-            if (next < 0 || setrlimit(RLIMIT_NOFILE, &few) != 0)
-                return cannotSetUp;
-        }
+        if (setUp == "files" && !roomForOpenFiles(1)) // the map's folder, nothing beside it
+            return cannotSetUp;
         Fixture f;
         f.state = eightBodies(3);
         const MapFileResult got = saveMapFile(f.game, map);
-        setrlimit(RLIMIT_NOFILE, &files);
+        roomForOpenFiles(0);
         if (got != result)
             return 1;
-        if (f.board.messages != (expectedSaid.empty() ? std::vector<std::string>{}
-                                                      : std::vector<std::string>{expectedSaid}))
+        if (f.board.messages != said)
             return 2;
         if (readAll(map) != expected)
             return 3;
@@ -687,8 +698,8 @@ void TestMapFile::aLinkIsFollowedOnlyWhereTheKernelWould() {
 
     // The player saves over the link; the child's first check that failed, or 0.
     const int status = inChild([&]() -> int {
-        if (targetMounted &&
-            (!ownMounts() || mount(from.constData(), from.constData(), nullptr, MS_BIND, nullptr) != 0))
+        if (targetMounted && (!ownMounts() || mount(from.constData(), from.constData(), nullptr,
+                                                    MS_BIND, nullptr) != 0))
             return cannotSetUp;
         Fixture f;
         f.state = eightBodies(3);

@@ -156,8 +156,9 @@ MapFileResult locate(const std::string& path, Place& place, std::optional<struct
             return MapFileResult::folder;
         struct stat info {};
         if (::fstatat(place.folder.get(), place.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            const int error = errno;
             existing.reset();
-            return errno == ENOENT ? MapFileResult::done : whyWriteFailed(errno);
+            return error == ENOENT ? MapFileResult::done : whyWriteFailed(error);
         }
         if (!S_ISLNK(info.st_mode)) {
             existing = info;
@@ -241,9 +242,9 @@ private:
 std::optional<MapFileResult> replaceWhole(const Place& place,
                                           const std::optional<struct stat>& existing,
                                           const char* data, qint64 size, int& refusal) {
-    // The player may change what the player may write, as open() would allow.
-    if (existing && ::faccessat(place.folder.get(), place.name.c_str(), W_OK,
-                                AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+    // The player may change only what the player may write, as open() would
+    // allow. No flags: some containers refuse the newer call that takes them.
+    if (existing && ::faccessat(place.folder.get(), place.name.c_str(), W_OK, 0) != 0)
         return whyWriteFailed(errno);
     const mode_t mode = existing ? existing->st_mode & 0777 : 0666;
     TemporaryFile file(place.folder.get());

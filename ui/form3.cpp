@@ -3,6 +3,7 @@
 #include "centring.h"
 
 #include "fonts.h"
+#include "scrollbar.h"
 #include "twips.h"
 #include "windowopening.h"
 
@@ -59,16 +60,13 @@ void setBar(QScrollBar* bar, double number) {
 
 QScrollBar* scrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                       QWidget* parent) {
-    auto* bar = new QScrollBar(orientation, parent);
+    auto* bar = new ScrollBar(orientation, parent);
     bar->setRange(min, max);
     bar->setSingleStep(1);
     bar->setPageStep(largeChange);
     bar->setValue(min);
     bar->setTracking(true); // the box follows a dragged thumb
     bar->setFocusPolicy(Qt::StrongFocus);
-    // Up lowers the value, as the arrow at the top does; Qt's default would
-    // also have Left raise it.
-    bar->setInvertedControls(orientation == Qt::Vertical);
     return bar;
 }
 

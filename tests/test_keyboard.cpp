@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -212,6 +213,9 @@ void TestKeyboard::selectedTitleShowsInEveryStyle() {
     app = quietApp();
     showBoard();
     QMenuBar& bar = *board().menuBar();
+    const auto* drawn = qobject_cast<const QProxyStyle*>(bar.style());
+    QVERIFY(drawn);
+    QCOMPARE(drawn->baseStyle()->name().toLower(), style.toLower()); // the style named
     const QRect title = bar.actionGeometry(board().gioco);
     const QImage before = bar.grab(title).toImage();
     press(altTap);

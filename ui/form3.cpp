@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "centring.h"
+#include "firstfocus.h"
 
 #include "fonts.h"
 #include "scrollbar.h"
@@ -105,7 +106,6 @@ void Form3::buildControls() {
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, VScroll1);
     setTabOrder(VScroll1, HScroll1);
-    Text1->setFocus();
 
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
@@ -115,7 +115,7 @@ void Form3::buildControls() {
 }
 
 void Form3::open() {
-    Text1->setFocus(); // hidden: no leave handler runs
+    focusFirstControl(*Text1); // hidden: no leave handler runs
     // Placed before it shows as well: a window manager frames a window where
     // it first appears, and a move in between can be lost.
     centre();

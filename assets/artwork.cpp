@@ -28,9 +28,12 @@ QString fileName(const QString& name, double scale) {
     return QStringLiteral(":/art/") + name + suffix + QStringLiteral(".png");
 }
 
+// In device pixels: the reader would take "@2x" in a name for a ratio.
 QImage picture(const QString& name, double scale) {
     loadArtwork();
-    return painted(scale) ? QImage(fileName(name, scale)) : QImage();
+    QImage image = painted(scale) ? QImage(fileName(name, scale)) : QImage();
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
 } // namespace

@@ -77,7 +77,7 @@ void BoardWidget::allocateFrame() {
 }
 
 // A window moved to a screen of another ratio repaints with that screen's
-// pictures; the drawing made so far is carried over, smoothly rescaled.
+// pictures; the drawing made so far is carried over, rescaled.
 bool BoardWidget::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ScreenChangeInternal:
@@ -106,9 +106,8 @@ void BoardWidget::adoptRatio(double ratio) {
     const QSize cover = deviceSize(QSize(int(std::ceil(m_graphics.width() / before)),
                                          int(std::ceil(m_graphics.height() / before))),
                                    ratio);
-    QImage carried =
-        m_graphics.scaled(cover, Qt::IgnoreAspectRatio,
-                          ratio > 1 ? Qt::SmoothTransformation : Qt::FastTransformation);
+    // Repeated, not blended: a carried trail keeps its full white.
+    const QImage carried = m_graphics.scaled(cover, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     m_graphics = carried.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ensureGraphicsCover(size());
     collectPictures();

@@ -29,7 +29,8 @@ inline void keepAbove(QWidget& dialog, QWidget& mainWindow) {
 
 // A dialog over the main window: the main window stays disabled while the
 // dialog is open. The dialog is top-level, so it stays usable.
-template <typename Open> void openOverMainWindow(QWidget& mainWindow, QWidget& dialog, Open open) {
+template <typename Open>
+void openOverMainWindow(QWidget& mainWindow, QWidget& dialog, Open open) {
     mainWindow.setEnabled(false);
     keepAbove(dialog, mainWindow);
     open();

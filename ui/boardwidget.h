@@ -55,7 +55,7 @@ public:
     const QImage& Image3(int n) const { return m_stock.at(std::size_t(n)); }
 
     // The drawn graphics in device pixels, ratio() to a board pixel.
-    const QImage& graphics() const { return m_graphics; }
+    const QImage& graphics() const;
     double ratio() const { return m_ratio; }
     // The starfield in board pixels.
     const QImage& starfield() const { return m_starfield; }
@@ -89,8 +89,9 @@ private:
     // The board in board pixels, for clipping what is drawn.
     QRect boardRect() const;
     void drawPointAt(float x, float y, QRgb colour);
-    void drawSmoothLine(float x1, float y1, float x2, float y2, Rgb colour);
+    void drawFineLine(float x1, float y1, float x2, float y2, Rgb colour);
     void drawSmoothCircle(double x, double y, double r, Rgb outline);
+    void settleDisc() const;
 
     QImage m_starfield;
     std::array<QImage, stockCount> m_stock;
@@ -98,7 +99,14 @@ private:
     std::array<PictureElement, shipElements> m_ships;
     double m_ratio = 1;
     const PictureSet* m_set = nullptr;
-    QImage m_graphics;                // device pixels
+    // A filled circle not drawn yet (see drawSmoothCircle).
+    struct Disc {
+        QPointF centre;
+        double radius = 0;
+        QColor outline, fill;
+    };
+    mutable std::optional<Disc> m_disc;
+    mutable QImage m_graphics;        // device pixels
     QImage m_still;                   // black, stars and pictures, device pixels
     QImage m_frame;                   // the still part with the graphics over it
     QRegion m_stillStale, m_pictures; // device pixels

@@ -125,15 +125,6 @@ void BoardWidget::collectPictures() {
         m_pictures += deviceRect(e);
 }
 
-QRect BoardWidget::toDevice(const QRect& rect) const {
-    if (m_ratio == 1)
-        return rect;
-    const auto low = [this](int v) { return int(std::floor(v * m_ratio)); };
-    const auto high = [this](int v) { return int(std::ceil(v * m_ratio)); };
-    return QRect(QPoint(low(rect.left()), low(rect.top())),
-                 QPoint(high(rect.right() + 1) - 1, high(rect.bottom() + 1) - 1));
-}
-
 QRect BoardWidget::toBoard(const QRect& deviceRect) const {
     if (m_ratio == 1)
         return deviceRect;
@@ -174,10 +165,6 @@ void BoardWidget::flush(bool now) {
 // is a square of about a board pixel at its unrounded place, so a trail
 // follows its curve with the screen's finer pixels.
 void BoardWidget::drawPoint(float x, float y, Rgb colour) {
-    drawPointAt(x, y, qRgb(colour.red, colour.green, colour.blue));
-}
-
-void BoardWidget::drawPointAt(float x, float y, QRgb colour) {
     settleDisc();
     const int side = std::max(1, int(std::lround(m_ratio)));
     const int px = m_ratio == 1 ? nearestPixel(x) : nearestPixel(double(x) * m_ratio);
@@ -187,7 +174,8 @@ void BoardWidget::drawPointAt(float x, float y, QRgb colour) {
         return;
     for (int row = square.top(); row <= square.bottom(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(m_graphics.scanLine(row));
-        std::fill(line + square.left(), line + square.right() + 1, colour);
+        std::fill(line + square.left(), line + square.right() + 1,
+                  qRgb(colour.red, colour.green, colour.blue));
     }
     markDirty(square);
 }
@@ -343,8 +331,8 @@ void BoardWidget::movePicture(ImageArray array, int index, float left, float top
     pictureChanged(before, *e);
 }
 
-// The starfield, unscaled, repeated from the top-left corner: a board larger
-// than the picture shows stars to its edges.
+// The starfield painted for the screen, repeated from the top-left corner: a
+// board larger than the picture shows stars to its edges.
 void BoardWidget::paintStars(QPainter& painter, const QRect& area) const {
     const QImage& stars = m_set->starfield;
     const int w = stars.width(), h = stars.height();

@@ -81,14 +81,12 @@ private:
     void collectPictures();
     void pictureChanged(const PictureElement& before, const PictureElement& after);
     QRect deviceRect(const PictureElement& e) const;
-    QRect toDevice(const QRect& rect) const;
     QRect toBoard(const QRect& deviceRect) const;
     void refreshStill();
     void composeFrame();
     void paintStars(QPainter& painter, const QRect& area) const;
     // The board in board pixels, for clipping what is drawn.
     QRect boardRect() const;
-    void drawPointAt(float x, float y, QRgb colour);
     void drawFineLine(float x1, float y1, float x2, float y2, Rgb colour);
     void drawSmoothCircle(double x, double y, double r, Rgb outline);
     void settleDisc() const;

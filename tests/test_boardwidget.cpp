@@ -98,6 +98,7 @@ void addRatios() {
     QTest::newRow("100 %") << 1.0;
     QTest::newRow("125 %") << 1.25;
     QTest::newRow("150 %") << 1.5;
+    QTest::newRow("175 %: the 200 % pictures made smaller") << 1.75;
     QTest::newRow("200 %") << 2.0;
 }
 

@@ -10,8 +10,8 @@ namespace vortalin::test {
 
 // Runs the offscreen platform with one 1280 x 1024 screen at 96 dpi, so
 // window and board sizes do not depend on the machine. With `finerScreens`
-// three more screens lie to its right, of 1.25, 1.5 and 2 device pixels a
-// pixel (120, 144 and 192 dpi), each 1280 x 1024 in pixels.
+// more screens lie to its right, of 1.25, 1.5, 1.75 and 2 device pixels a
+// pixel (120, 144, 168 and 192 dpi), each 1280 x 1024 in pixels.
 inline void useFixedScreen(bool finerScreens = false) {
 #ifdef Q_OS_WIN
     // The platform's options are split at ':', so the path holds no drive
@@ -26,7 +26,7 @@ inline void useFixedScreen(bool finerScreens = false) {
     QFile file(path);
     QByteArray screens = R"({"name":"s","x":0,"y":0,"width":1280,"height":1024,"logicalDpi":96})";
     int left = 1280;
-    for (int percent : {125, 150, 200}) {
+    for (int percent : {125, 150, 175, 200}) {
         if (!finerScreens)
             break;
         const int width = 1280 * percent / 100, height = 1024 * percent / 100;

@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     windowSystem.forget();
     QApplication::setApplicationName(QStringLiteral("Vortalin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.vortalin.Vortalin"));
+    vortalin::ui::platform::startUp();
     vortalin::ui::installItalianToolkitTexts(); // before the first window
     vortalin::ui::Application app;
     vortalin::Modulo1::Main(app);

@@ -21,6 +21,9 @@ inline constexpr const char* mapNameTooLong = "il nome del file è troppo lungo"
 inline constexpr const char* mapTooShort = "il file è troppo corto per essere una mappa";
 inline constexpr const char* mapNotFinite = "il file contiene valori che non sono numeri";
 inline constexpr const char* mapSystemError = "il sistema non ha permesso l'operazione";
+inline constexpr const char* mapStorageRefused =
+    "il browser non ha permesso di conservarla; la mappa salvata prima con questo nome è rimasta "
+    "com'era";
 
 // The map file dialog's checks of the name.
 inline constexpr const char* mapNameTooShort = "Il nome deve essere di almeno 1 lettera";

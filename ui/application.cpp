@@ -6,6 +6,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
+#include "platform.h"
 
 #include <QApplication>
 
@@ -90,6 +91,7 @@ void Application::quit() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);
+    platform::programEnded();
 }
 
 } // namespace vortalin::ui

@@ -11,6 +11,7 @@
 #include "game/ships.h"
 #include "helpviewer.h"
 #include "menubarkeys.h"
+#include "platform.h"
 #include "speed.h"
 #include "windowopening.h"
 
@@ -21,9 +22,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
-
-#include <chrono>
-#include <thread>
 
 namespace vortalin::ui {
 
@@ -143,7 +141,9 @@ void Form2::spara_Click() {
 }
 
 void Form2::help_Click() {
-    const QString problem = offerHelp(QCoreApplication::applicationDirPath(), HelpSystem::real());
+    QString problem;
+    if (!platform::openSiteGuide(problem))
+        problem = offerHelp(QCoreApplication::applicationDirPath(), HelpSystem::real());
     if (!problem.isEmpty())
         message(problem.toStdString());
 }
@@ -224,9 +224,7 @@ void Form2::explosionStep() {
     // No input while an explosion runs: show its progress and sleep.
     m_board->flush(true);
     const Pacer::Nanoseconds now = m_clock.nsecsElapsed();
-    const Pacer::Nanoseconds wait = m_explosionPace.nextFrameAfter(now) - now;
-    if (wait > 0)
-        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    platform::pauseForFrame(m_explosionPace.nextFrameAfter(now) - now);
     m_explosionPace.refill(m_clock.nsecsElapsed());
 }
 

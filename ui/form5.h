@@ -52,6 +52,7 @@ public:
 private:
     void buildControls();
     void refreshLists();
+    void save(const QString& path);
 
     Game& m_game;
     MainWindow& m_mainWindow;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 // What differs between Windows, macOS and the Linux desktops, in one place.
 namespace vortalin::ui::platform {
 
@@ -50,5 +52,29 @@ public:
 private:
     bool m_set = false;
 };
+
+// The browser (WebAssembly) differs most; on the desktops these do nothing.
+
+// Before the first window: the maps' folder in the browser's own storage,
+// read back from it, as the current folder; the faces the windows use.
+void startUp();
+
+// Where the guide is a page of the game's own site, opens it in a new tab
+// and gives true, with `problem` set when the browser refused; false where
+// help goes through the desktop.
+bool openSiteGuide(QString& problem);
+
+// A map just written must also reach the browser's storage, or it is gone at
+// the next visit. False when the storage refused it: the file is then put
+// back as the storage still holds it. Where it was kept, the player also gets
+// a copy to take away.
+bool keepSavedMap(const QString& path);
+
+// A pause inside a drawing that takes no input (an explosion): the browser
+// shows the window only while the program is paused.
+void pauseForFrame(std::int64_t nanoseconds);
+
+// After "Esci": the page says the game is over.
+void programEnded();
 
 } // namespace vortalin::ui::platform

@@ -138,7 +138,7 @@ void Form5::Command1_Click() {
 
 void Form5::save(const QString& path) {
     const PlanetTable planets = m_game.state.planets;
-    if (saveMapFile(m_game, path) != MapFileResult::done || platform::keepSavedMap(path))
+    if (saveMapFile(m_game, path) != MapFileResult::done || keepSaved(path))
         return;
     // Written, but not kept: as after any refused save, the game stays as it was.
     m_game.state.planets = planets;

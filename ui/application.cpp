@@ -90,8 +90,8 @@ void Application::quit() {
     m_ending = true;
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+    platform::programEnded(); // the browser's Qt may end the program inside exit()
     QCoreApplication::exit(0);
-    platform::programEnded();
 }
 
 } // namespace vortalin::ui

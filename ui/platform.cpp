@@ -116,6 +116,8 @@ void WindowSystemChoice::forget() {
 // The browser: the game runs in a page, under WebAssembly.
 #ifdef Q_OS_WASM
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 
 #include <emscripten.h>
@@ -269,9 +271,35 @@ bool keepSavedMap(const QString& path) {
     return web_keep_map(path.toUtf8().constData()) != 0;
 }
 
+// While paused, the browser hands Qt its events as they come, outside any
+// event loop of the game: the player's input is set aside, as the desktop's
+// waits until the drawing is done; a click made meanwhile is lost.
+class InputHeldBack final : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 void pauseForFrame(std::int64_t nanoseconds) {
-    if (nanoseconds > 0)
-        emscripten_sleep(unsigned((nanoseconds + 999'999) / 1'000'000));
+    if (nanoseconds <= 0)
+        return;
+    InputHeldBack held;
+    QCoreApplication::instance()->installEventFilter(&held);
+    emscripten_sleep(unsigned((nanoseconds + 999'999) / 1'000'000));
+    QCoreApplication::instance()->removeEventFilter(&held);
 }
 
 void programEnded() {

@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
     vortalin::ui::platform::WindowSystemChoice windowSystem(argc, argv);
+    vortalin::ui::platform::openStorage();
     QApplication qtApp(argc, argv);
     windowSystem.forget();
     QApplication::setApplicationName(QStringLiteral("Vortalin"));

@@ -124,11 +124,12 @@ void WindowSystemChoice::forget() {
 
 namespace {
 
-// The maps' folder, kept in the browser's IndexedDB. Every write to the
-// storage goes through one queue, so two never overlap. A .vmp dropped on
-// the page is copied into the folder; a name already taken by another map
-// gets a number, so nothing dropped replaces a map.
-EM_ASYNC_JS(int, web_open_maps, (), {
+// The maps' folder, kept in the browser's IndexedDB, read back from it in
+// the background. Every write to the storage goes through one queue, so two
+// never overlap. A .vmp dropped on the page is copied into the folder; a
+// name already taken by another map gets a number, so nothing dropped
+// replaces a map.
+EM_JS(void, web_open_maps, (), {
     const folder = '/mappe';
     try { FS.mkdir(folder); } catch (e) {}
     FS.mount(IDBFS, {}, folder);
@@ -193,10 +194,19 @@ EM_ASYNC_JS(int, web_open_maps, (), {
         for (const file of Array.from(e.dataTransfer.files))
             await bringIn(file);
     }, true);
-    const refused = await Module.vortalinSync(true);
-    if (refused)
-        notice('Il browser non permette di conservare le mappe: quelle salvate spariranno alla chiusura della pagina.');
-    return refused ? 0 : 1;
+    Module.vortalinMapsRead = Module.vortalinSync(true).then((refused) => {
+        Module.vortalinMapsOpen = true;
+        if (refused)
+            notice('Il browser non permette di conservare le mappe: quelle salvate spariranno alla chiusura della pagina.');
+    });
+});
+
+EM_JS(int, web_maps_open, (), {
+    return Module.vortalinMapsOpen ? 1 : 0;
+});
+
+EM_ASYNC_JS(void, web_wait_for_maps, (), {
+    await Module.vortalinMapsRead;
 });
 
 // After a save: into the storage, then a copy for the player. When the
@@ -235,6 +245,10 @@ EM_JS(void, web_program_ended, (), {
 namespace vortalin::ui::platform {
 
 QStringList driveRoots() {
+    // The map file dialog lists the drive first: the folder must be read
+    // back from the storage by then (it takes milliseconds, at start).
+    if (!web_maps_open())
+        web_wait_for_maps();
     return {QStringLiteral("/mappe")};
 }
 
@@ -250,9 +264,12 @@ bool hasCatalogueFaces() {
     return false;
 }
 
-void startUp() {
+void openStorage() {
     web_open_maps();
     QDir::setCurrent(QStringLiteral("/mappe"));
+}
+
+void startUp() {
     // The browser lends no faces of its own: the free ones the desktop
     // substitutes come with the page.
     const QDir faces(QStringLiteral(":/webfonts"));
@@ -309,6 +326,8 @@ void programEnded() {
 #else
 
 namespace vortalin::ui::platform {
+
+void openStorage() {}
 
 void startUp() {}
 

@@ -55,8 +55,12 @@ private:
 
 // The browser (WebAssembly) differs most; on the desktops these do nothing.
 
-// Before the first window: the maps' folder in the browser's own storage,
-// read back from it, as the current folder; the faces the windows use.
+// Before the application object: the maps' folder in the browser's own
+// storage as the current folder, read back from the storage meanwhile;
+// the drive list waits for it.
+void openStorage();
+
+// Before the first window: the faces the windows use.
 void startUp();
 
 // Where the guide is a page of the game's own site, opens it in a new tab

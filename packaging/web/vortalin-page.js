@@ -25,6 +25,12 @@
         return '';
     };
 
+    // The game brings its own faces. Where the browser can lend the
+    // computer's (Chrome), Qt would first ask whether it may, and Qt 6.8
+    // stalls its start on this Chromium's answer: the page does not offer it.
+    if ('queryLocalFonts' in window)
+        window.queryLocalFonts = undefined;
+
     let over = false;
     window.vortalinFine = () => {
         if (over)

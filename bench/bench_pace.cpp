@@ -145,8 +145,10 @@ int run(ui::Application& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifndef Q_OS_WASM // the browser has its one platform
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QApplication qtApp(argc, argv);
     ui::Application app;
     app.form2().showMaximized();

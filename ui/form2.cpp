@@ -15,6 +15,7 @@
 #include "speed.h"
 #include "windowopening.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -57,6 +58,12 @@ Form2::Form2(Application& app)
     m_clock.start();
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
+    // A timer that has fired ends the wait of a desktop's event loop by
+    // itself; the browser's event loop waits on until something wakes it.
+    connect(&m_wake, &QTimer::timeout, this, [] {
+        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
+            loop->wakeUp();
+    });
 }
 
 void Form2::buildMenus() {

@@ -45,8 +45,9 @@ constexpr double explosionStepsPerSecond = 8000;
 } // namespace
 
 Form2::Form2(Application& app)
-    : m_app(app), m_flightPace(fastestStepsPerSecond, frameNanoseconds),
-      m_explosionPace(explosionStepsPerSecond, frameNanoseconds) {
+    : m_app(app),
+      m_flightPace(fastestStepsPerSecond, frameNanoseconds, platform::mostFramesEarned()),
+      m_explosionPace(explosionStepsPerSecond, frameNanoseconds, platform::mostFramesEarned()) {
     setWindowTitle(QStringLiteral("Vortalin"));
     m_board = new BoardWidget(this);
     setCentralWidget(m_board);

@@ -78,6 +78,10 @@ bool keepSavedMap(const QString& path);
 // shows the window only while the program is paused.
 void pauseForFrame(std::int64_t nanoseconds);
 
+// How many frames' time a paced flight may earn in one wait: the browser's
+// waits end later than a desktop's (its timers, then its painting).
+double mostFramesEarned();
+
 // After "Esci": the page says the game is over.
 void programEnded();
 

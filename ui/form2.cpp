@@ -244,7 +244,10 @@ bool Form2::yield() {
         return waitForNextFlightFrame();
     // A pass of the event loop costs microseconds on an X server and a
     // flight step tens of nanoseconds: events wait at most a millisecond.
-    if (m_sinceEvents.isValid() && m_sinceEvents.nsecsElapsed() < yieldIntervalNs)
+    // A reading of the clock costs more than a step in the browser, so it
+    // is read every few steps.
+    if (m_sinceEvents.isValid() &&
+        (m_yields % stepsPerClockReading != 0 || m_sinceEvents.nsecsElapsed() < yieldIntervalNs))
         return true;
     QCoreApplication::processEvents();
     m_sinceEvents.start();

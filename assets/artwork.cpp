@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 // Resources of a static library are not registered by themselves; this
 // runs once, before the first picture is read.
 static void loadArtwork() {
@@ -16,30 +18,46 @@ namespace vortalin::art {
 
 namespace {
 
-QImage picture(const QString& name) {
+bool painted(double scale) {
+    return std::find(paintedScales.begin(), paintedScales.end(), scale) != paintedScales.end();
+}
+
+// "stock00" at 1.5 is ":/art/stock00@1.5x.png", at 1 ":/art/stock00.png".
+QString fileName(const QString& name, double scale) {
+    const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QStringLiteral(":/art/") + name + suffix + QStringLiteral(".png");
+}
+
+// In device pixels: the reader would take "@2x" in a name for a ratio.
+QImage picture(const QString& name, double scale) {
     loadArtwork();
-    return QImage(QStringLiteral(":/art/") + name);
+    QImage image = painted(scale) ? QImage(fileName(name, scale)) : QImage();
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
 } // namespace
 
-QImage stockPicture(int index) {
+QImage stockPicture(int index, double scale) {
     if (index < 0 || index >= stockPictureCount)
         return {};
-    return picture(QStringLiteral("stock%1.png").arg(index, 2, 10, QLatin1Char('0')));
+    return picture(QStringLiteral("stock%1").arg(index, 2, 10, QLatin1Char('0')), scale);
 }
 
-QImage starfield() {
-    return picture(QStringLiteral("starfield.png"));
+QImage starfield(double scale) {
+    return picture(QStringLiteral("starfield"), scale);
 }
 
-QImage banner() {
-    return picture(QStringLiteral("banner.png"));
+QImage banner(double scale) {
+    return picture(QStringLiteral("banner"), scale);
 }
 
 QIcon appIcon() {
     loadArtwork();
-    return QIcon(QStringLiteral(":/art/icon.png"));
+    QIcon icon;
+    for (double scale : paintedScales)
+        icon.addFile(fileName(QStringLiteral("icon"), scale));
+    return icon;
 }
 
 } // namespace vortalin::art

@@ -5,21 +5,29 @@
 #include <QIcon>
 #include <QImage>
 
+#include <array>
+
 namespace vortalin::art {
+
+// The screens' scales, in device pixels a board pixel, that every picture
+// is painted for; each shows the same at the same size in board pixels.
+inline constexpr std::array<double, 4> paintedScales{1.0, 1.25, 1.5, 2.0};
 
 // How many stock pictures there are: Image3(0) to Image3(14).
 inline constexpr int stockPictureCount = vortalin::stockCount;
 
-// The stock picture Image3(index); a null image for an index without one.
-QImage stockPicture(int index);
+// The stock picture Image3(index) painted for `scale`, one of
+// paintedScales; a null image for an index or a scale without one.
+QImage stockPicture(int index, double scale = 1);
 
-// The board's background, 8 bits a pixel with a grey palette.
-QImage starfield();
+// The board's background: at one device pixel a board pixel 8 bits a pixel
+// with a grey palette, above it 8-bit grey.
+QImage starfield(double scale = 1);
 
 // The splash window's and the about box's picture.
-QImage banner();
+QImage banner(double scale = 1);
 
-// The globe: the program's icon and the map file dialog's.
+// The globe: the program's icon and the map file dialog's, at each scale.
 QIcon appIcon();
 
 } // namespace vortalin::art

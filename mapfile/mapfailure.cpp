@@ -80,6 +80,13 @@ constexpr WriteFailure writeFailures[] = {
     {ENETDOWN, MapFileResult::connectionLost},
     {ENETUNREACH, MapFileResult::connectionLost},
     {ENETRESET, MapFileResult::connectionLost},
+    {EMFILE, MapFileResult::tooManyFiles},
+    {ENFILE, MapFileResult::tooManyFiles},
+    // Looking the map's name up: only its folders can be missing or in the way.
+    {ENOENT, MapFileResult::missingFolder},
+    {ENOTDIR, MapFileResult::missingFolder},
+    {EISDIR, MapFileResult::folder},
+    {ENAMETOOLONG, MapFileResult::nameTooLong},
 };
 
 } // namespace
@@ -156,6 +163,10 @@ const char* reasonText(MapFileResult result) {
         return text::mapConnectionLost;
     case MapFileResult::nameTooLong:
         return text::mapNameTooLong;
+    case MapFileResult::plantedLink:
+        return text::mapPlantedLink;
+    case MapFileResult::tooManyFiles:
+        return text::mapTooManyFiles;
     case MapFileResult::tooShort:
         return text::mapTooShort;
     case MapFileResult::notFinite:

@@ -13,7 +13,8 @@ namespace vortalin {
 MapFileResult whySaveFailed(const QString& path, QFileDevice::FileError error);
 MapFileResult whyLoadFailed(const QString& path);
 
-// Why writing into an open file failed, from the system's error number.
+// Why the system refused a step of a save (looking the name up, making,
+// writing or renaming a file), from its error number.
 MapFileResult whyWriteFailed(int systemError);
 
 // The player's sentence for a refusal, after "Impossibile ... la mappa: ".

@@ -10,10 +10,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 
 namespace vortalin {
@@ -25,8 +23,8 @@ void clearRowsAbove(PlanetTable& planets, int planetCount) {
         planets.clearRow(row);
 }
 
-MapFileResult refuse(Game& game, const char* action, MapFileResult result) {
-    game.window.message(std::string(action) + reasonText(result));
+MapFileResult refuse(Game& game, const char* action, MapFileResult result, const char* after = "") {
+    game.window.message(std::string(action) + reasonText(result) + after);
     return result;
 }
 
@@ -40,77 +38,6 @@ MapFileResult readMapBytes(const QString& path, QByteArray& bytes) {
         return whyLoadFailed(path);
     bytes = file.read(qint64(mapFileSize));
     return file.error() == QFileDevice::NoError ? MapFileResult::done : MapFileResult::systemError;
-}
-
-// The safe way: a complete temporary file beside the map, renamed over it.
-// Empty when the folder takes no file beside the map, or no rename: then
-// nothing was touched. The bytes go straight to the system, past the
-// toolkit's buffer, so each failure comes with the system's own reason.
-std::optional<MapFileResult> replaceWhole(QSaveFile& file, const MapBytes& bytes) {
-    if (!file.open(QIODevice::WriteOnly))
-        return std::nullopt;
-    qint64 written = 0;
-    if (const int error = writeThrough(file, 0, reinterpret_cast<const char*>(bytes.data()),
-                                       qint64(bytes.size()), written)) {
-        file.cancelWriting();
-        file.commit(); // removes the temporary file; the old one stays
-        return whyWriteFailed(error);
-    }
-    if (!file.commit())
-        return std::nullopt;
-    return MapFileResult::done;
-}
-
-// After a failed write in place the old bytes go back, and the file gets its
-// old length: the old map survives whatever refused the rest of the new one
-// (a full disk, a size limit), since only what was overwritten needs room.
-// A disk that fails outright may refuse this too, and leave the file part
-// new, part old.
-void putBack(QFile& file, const QByteArray& old, qint64 oldSize) {
-    qint64 written = 0;
-    writeThrough(file, 0, old.constData(), qint64(old.size()), written);
-    if (file.size() != oldSize)
-        file.resize(oldSize);
-}
-
-// As a save without a file beside the map must: over the map file itself,
-// opened for reading and writing and not cut short first. Empty when the
-// file is not there or cannot be opened so.
-std::optional<MapFileResult> writeOver(const QString& path, const MapBytes& bytes) {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt; // a new file needs a folder that takes files
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return std::nullopt;
-    const qint64 oldSize = file.size();
-    const QByteArray old = file.read(qint64(mapFileSize));
-    if (old.size() != std::min(oldSize, qint64(mapFileSize)))
-        return whyWriteFailed(unnamedSystemError); // no copy to fall back on: leave it be
-    qint64 written = 0;
-    if (const int error = writeThrough(file, 0, reinterpret_cast<const char*>(bytes.data()),
-                                       qint64(bytes.size()), written)) {
-        putBack(file, old, oldSize);
-        return whyWriteFailed(error);
-    }
-    // A longer file keeps nothing but the map, as a replaced one would. The
-    // map is whole already, so a tail that stays does no harm to a load.
-    if (oldSize > qint64(mapFileSize))
-        file.resize(qint64(mapFileSize));
-    return MapFileResult::done;
-}
-
-// The file is replaced with all of the bytes, or written over in place where
-// no temporary file can stand beside it.
-MapFileResult writeMapBytes(const QString& path, const MapBytes& bytes) {
-    // A rename would put a plain file in the place of a pipe or a device.
-    if (const QFileInfo target(path); target.exists() && !target.isFile())
-        return whySaveFailed(path, QFileDevice::NoError);
-    QSaveFile file(path);
-    if (const auto replaced = replaceWhole(file, bytes))
-        return *replaced;
-    if (const auto overwritten = writeOver(path, bytes))
-        return *overwritten;
-    return whySaveFailed(path, file.error());
 }
 
 void showLoadedMap(Game& game, const MapTables& tables) {
@@ -129,8 +56,11 @@ MapFileResult saveMapFile(Game& game, const QString& path) {
     clearRowsAbove(planets, game.state.options.planetCount());
     const MapBytes bytes = encodeMap(planets, game.state.ships);
 
-    if (const MapFileResult written = writeMapBytes(path, bytes); written != MapFileResult::done)
-        return refuse(game, text::mapNotSaved, written);
+    const DiskSave saved =
+        putMapBytes(path, reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    if (saved.result != MapFileResult::done)
+        return refuse(game, text::mapNotSaved, saved.result,
+                      saved.oldFileHarmed ? text::mapOldFileHarmed : "");
     game.state.planets = planets;
     // The bodies cleared above the count are gone from the game; their
     // pictures must not stay behind as obstacles that stop nothing.

@@ -18,12 +18,18 @@ inline constexpr const char* mapDiskGone = "il disco non è più collegato";
 inline constexpr const char* mapConnectionLost =
     "il collegamento con la cartella di rete si è interrotto";
 inline constexpr const char* mapNameTooLong = "il nome del file è troppo lungo";
+inline constexpr const char* mapPlantedLink =
+    "il file è un collegamento simbolico che un altro utente ha messo nella cartella condivisa";
+inline constexpr const char* mapTooManyFiles = "ci sono troppi file aperti";
 inline constexpr const char* mapTooShort = "il file è troppo corto per essere una mappa";
 inline constexpr const char* mapNotFinite = "il file contiene valori che non sono numeri";
 inline constexpr const char* mapSystemError = "il sistema non ha permesso l'operazione";
 inline constexpr const char* mapStorageRefused =
     "il browser non ha permesso di conservarla; la mappa salvata prima con questo nome è rimasta "
     "com'era";
+// After the reason, when neither the new map nor the old one could be written whole.
+inline constexpr const char* mapOldFileHarmed =
+    "; il file che c'era è rimasto in parte sovrascritto";
 
 // The map file dialog's checks of the name.
 inline constexpr const char* mapNameTooShort = "Il nome deve essere di almeno 1 lettera";

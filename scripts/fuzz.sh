@@ -14,7 +14,8 @@ build="$root/build-fuzz"
 fuzzer_runtime_present() {
     command -v clang++ >/dev/null || return 1
     local probe ok=1
-    probe="$(mktemp -d)"
+    # Called under "if !": errexit is off here.
+    probe="$(mktemp -d)" || return 1
     echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
         >"$probe/probe.cpp"
     if clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null; then
@@ -30,7 +31,8 @@ seed_textnumber() {
     local dir="$1" i=0 t
     for t in " 45" "-12.5" "+3" "1.5E+3" "2d-2" "&H1F" "&o17" " 1 0 0 0" "45,5" "." "e5" "&" \
         "9999999999999999999999" "1e400" "-.5e-3"; do
-        printf '%s' "$t" >"$dir/seed$((i++))"
+        printf '%s' "$t" >"$dir/seed$i"
+        i=$((i + 1))
     done
 }
 
@@ -48,8 +50,14 @@ run_target() {
         echo "fuzz: $name FAILED; crashing inputs copied to $build/crashes"
         return 1
     fi
+    # Called under ||, where errexit is off: each step checked by hand.
     local runs
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
+    if [ -z "$runs" ] || [ "$runs" = 0 ]; then
+        tail -n 20 "$log"
+        echo "fuzz: $name FAILED: it ran no input"
+        return 1
+    fi
     echo "fuzz: $name: $runs executions, no crash"
 }
 

@@ -14,15 +14,17 @@ VORTALIN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev libxkbcommon-dev
 )
-mapfile -t -O ${#VORTALIN_PACKAGES[@]} VORTALIN_PACKAGES \
-    < <(grep -v '^#' "$VORTALIN_ROOT/packaging/runtime-packages" | grep .)
+# Read here, not through a pipe: a list that cannot be read stops the set-up.
+while read -r p || [ -n "$p" ]; do
+    case "$p" in '' | '#'*) ;; *) VORTALIN_PACKAGES+=("$p") ;; esac
+done <"$VORTALIN_ROOT/packaging/runtime-packages"
 case "$VORTALIN_PURPOSE" in
 test)
     # The suite, the installed-tree check, the fuzzers and the sanitized
-    # suite, and a display for the benchmarks.
+    # suite, a display for the benchmarks, and the scripts' checker.
     VORTALIN_PACKAGES+=(
         fonts-dejavu-core locales desktop-file-utils appstream
-        clang libclang-rt-dev libbenchmark-dev xvfb xauth
+        clang libclang-rt-dev libbenchmark-dev xvfb xauth shellcheck
     ) ;;
 package)
     # CPack finds the libraries' packages with dpkg-shlibdeps and the
@@ -30,26 +32,15 @@ package)
     VORTALIN_PACKAGES+=(dpkg-dev file lintian) ;;
 esac
 
-install_missing_packages() {
-    local missing=()
-    for p in "${VORTALIN_PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get -o DPkg::Lock::Timeout=600 update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y \
-        --no-install-recommends "${missing[@]}"
-}
-
+# shellcheck disable=SC2120 # ./package passes its own options
 configure_and_build() {
     cmake -S "$VORTALIN_ROOT" -B "$VORTALIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
     cmake --build "$VORTALIN_BUILD" --parallel "$(nproc)"
 }
 
-install_missing_packages
+# shellcheck source=scripts/install-missing.sh
+source "$VORTALIN_ROOT/scripts/install-missing.sh"
+install_missing "${VORTALIN_PACKAGES[@]}"
 # ./package configures its own build once its tools are in place.
 if [ "$VORTALIN_PURPOSE" != package ]; then
     configure_and_build

@@ -85,6 +85,8 @@ private slots:
     void shipsAreGreyAndWhiteSilhouettes();
     void iconIsTransparentOutsideTheGlobe();
     void committedFilesAreWhatTheGeneratorPaints();
+    void finerPicturesShowTheSameAtTheSameBoardSize_data();
+    void finerPicturesShowTheSameAtTheSameBoardSize();
     void desktopIconsAreTheGlobeAtTheirSize_data();
     void desktopIconsAreTheGlobeAtTheirSize();
     void scalableIconIsTheCommittedDrawing();
@@ -309,6 +311,61 @@ void TestArtwork::committedFilesAreWhatTheGeneratorPaints() {
         QVERIFY2(bytes == committed(a.fileName),
                  qPrintable(a.fileName + " is stale: build the regenerate-art target"));
     }
+    // The finer sets, painted once: the same code paints them.
+    const auto finer = artgen::paintScaledArtwork();
+    QCOMPARE(int(finer.size()), 18 * 3);
+    QTemporaryDir third;
+    QVERIFY(artgen::writeArtwork(finer, third.path()));
+    for (const artgen::Artwork& a : finer) {
+        QFile f(third.filePath(a.fileName));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(f.readAll() == committed(a.fileName),
+                 qPrintable(a.fileName + " is stale: build the regenerate-art target"));
+    }
+}
+
+void TestArtwork::finerPicturesShowTheSameAtTheSameBoardSize_data() {
+    QTest::addColumn<double>("scale");
+    QTest::newRow("125 %") << 1.25;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("200 %") << 2.0;
+}
+
+// Each picture of a finer set covers the same board pixels and, brought
+// down in size, looks like its board-pixel twin: same subject, lights and
+// colours, the stars in the same places.
+void TestArtwork::finerPicturesShowTheSameAtTheSameBoardSize() {
+    QFETCH(double, scale);
+    namespace art = vortalin::art;
+    const auto check = [&](const QString& what, const QImage& board, const QImage& finer) {
+        const QSize size(int(std::lround(board.width() * scale)),
+                         int(std::lround(board.height() * scale)));
+        QVERIFY2(finer.size() == size, qPrintable(what));
+        // Compared a quarter as fine as the board, where a star or a line
+        // half a pixel aside makes no difference.
+        const QSize coarse = (board.size() / 4).expandedTo(QSize(4, 4));
+        const auto shrunk = [&](const QImage& image) {
+            return image.convertToFormat(QImage::Format_RGB32)
+                .scaled(coarse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        };
+        const QImage down = shrunk(finer), twin = shrunk(board);
+        double difference = 0, light = 0;
+        for (int y = 0; y < twin.height(); ++y) {
+            for (int x = 0; x < twin.width(); ++x) {
+                const QRgb a = down.pixel(x, y), b = twin.pixel(x, y);
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                              std::abs(qBlue(a) - qBlue(b));
+                light += qRed(b) + qGreen(b) + qBlue(b);
+            }
+        }
+        QVERIFY2(difference < 0.2 * light,
+                 qPrintable(what + QStringLiteral(": %1 of %2").arg(difference).arg(light)));
+    };
+    for (int i = 0; i < art::stockPictureCount; ++i)
+        check(QStringLiteral("stock %1").arg(i), art::stockPicture(i), art::stockPicture(i, scale));
+    check(QStringLiteral("starfield"), art::starfield(), art::starfield(scale));
+    check(QStringLiteral("banner"), art::banner(), art::banner(scale));
+    QVERIFY(art::stockPicture(0, 1.75).isNull()); // painted for four scales only
 }
 
 void TestArtwork::desktopIconsAreTheGlobeAtTheirSize_data() {

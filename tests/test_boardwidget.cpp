@@ -1,7 +1,11 @@
+#include "game/memoryboard.h"
 #include "support/fixedscreen.h"
+#include "support/orbitflight.h"
 #include "ui/boardwidget.h"
+#include "ui/pictures.h"
 
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QtTest>
 
 #include <cmath>
@@ -25,6 +29,77 @@ QRgb shown(BoardWidget& board, int x, int y) {
 QRgb background(const BoardWidget& board, int x, int y) {
     const QImage& stars = board.starfield();
     return stars.pixel(x % stars.width(), y % stars.height());
+}
+
+QScreen* screenOfRatio(double ratio) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (std::abs(screen->devicePixelRatio() - ratio) < 1e-3)
+            return screen;
+    return nullptr;
+}
+
+// Shows the board on the screen of `ratio` and paints it there.
+bool showOn(BoardWidget& board, double ratio) {
+    QScreen* screen = screenOfRatio(ratio);
+    if (!screen)
+        return false;
+    board.setScreen(screen);
+    board.move(screen->geometry().topLeft());
+    board.show();
+    if (!QTest::qWaitForWindowExposed(&board))
+        return false;
+    board.grab();
+    return std::abs(board.ratio() - ratio) < 1e-3;
+}
+
+// The part of a shot that a picture covers, in device pixels.
+QRect deviceRectOf(const BoardWidget& board, QPoint topLeft, QSize size) {
+    const double r = board.ratio();
+    return QRect(int(std::lround(topLeft.x() * r)), int(std::lround(topLeft.y() * r)),
+                 int(std::lround(size.width() * r)), int(std::lround(size.height() * r)));
+}
+
+// The share of 2 x 2 blocks whose four pixels are all alike.
+double uniformBlocks(const QImage& image) {
+    int uniform = 0, blocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            uniform += c == image.pixel(x + 1, y) && c == image.pixel(x, y + 1) &&
+                       c == image.pixel(x + 1, y + 1);
+            ++blocks;
+        }
+    }
+    return double(uniform) / blocks;
+}
+
+// The share of pixels that differ from the board-pixel picture repeated
+// to the same size, as the toolkit would enlarge it; black in both does not
+// count.
+double differingFromEnlarged(const QImage& shown, const QImage& boardPicture) {
+    const QImage enlarged =
+        boardPicture.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .convertToFormat(shown.format());
+    int differing = 0, lit = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = enlarged.pixel(x, y);
+            if (qGray(a) == 0 && qGray(b) == 0)
+                continue;
+            differing += a != b;
+            ++lit;
+        }
+    }
+    return double(differing) / lit;
+}
+
+void addRatios() {
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("125 %") << 1.25;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("175 %: the 200 % pictures made smaller") << 1.75;
+    QTest::newRow("200 %") << 2.0;
 }
 
 bool hasPartialAlpha(const QImage& image) {
@@ -60,6 +135,16 @@ private slots:
     void absurdCoordinatesNeitherCrashNorHang();
     void repaintsAreCoalescedToTheFrameRate();
     void drawingWithoutYieldsStillShowsItsProgress();
+    void flightAtOneDevicePixelDrawsTheSamePixelsAsEver();
+    void picturesArePaintedForTheScreen_data() { addRatios(); }
+    void picturesArePaintedForTheScreen();
+    void pointsLandOnTheirBoardPixels_data() { addRatios(); }
+    void pointsLandOnTheirBoardPixels();
+    void picturesKeepTheirPlaceAndSizeInBoardPixels_data() { addRatios(); }
+    void picturesKeepTheirPlaceAndSizeInBoardPixels();
+    void explosionsHaveSmoothEdgesOnFinerScreens_data() { addRatios(); }
+    void explosionsHaveSmoothEdgesOnFinerScreens();
+    void aBoardMovedToAFinerScreenTakesItsPictures();
 
 private:
     std::unique_ptr<BoardWidget> board;
@@ -205,15 +290,23 @@ void TestBoardWidget::absurdCoordinatesNeitherCrashNorHang() {
     QFETCH(double, y);
     QFETCH(double, size);
     QFETCH(bool, coversBoard);
-    QElapsedTimer clock;
-    clock.start();
-    board->drawPoint(float(x), float(y), red);
-    board->drawLine(float(x), float(y), 100, 100, red);
-    board->drawLine(float(x), float(y), float(-x), float(-y), red);
-    board->drawCircle(float(x), float(y), float(size), red);
-    board->grab();
-    QVERIFY(clock.elapsed() < 1000);
+    const auto drawAll = [&] {
+        QElapsedTimer clock;
+        clock.start();
+        board->drawPoint(float(x), float(y), red);
+        board->drawLine(float(x), float(y), 100, 100, red);
+        board->drawLine(float(x), float(y), float(-x), float(-y), red);
+        board->drawCircle(float(x), float(y), float(size), red);
+        board->grab();
+        return clock.elapsed() < 1000;
+    };
+    QVERIFY(drawAll());
     QCOMPARE(board->graphics().pixel(1, 1) == qRgb(255, 255, 255), coversBoard);
+    // The finer screen's drawing scales the coordinates once more.
+    QVERIFY(showOn(*board, 2));
+    board->clearGraphics();
+    QVERIFY(drawAll());
+    QCOMPARE(board->graphics().pixel(2, 2) == qRgb(255, 255, 255), coversBoard);
 }
 
 // A flight draws a point a step and yields a step; the window must not
@@ -254,5 +347,160 @@ void TestBoardWidget::drawingWithoutYieldsStillShowsItsProgress() {
     QVERIFY2(paints >= 4 && paints <= 15, qPrintable(QString::number(paints)));
 }
 
-VORTALIN_FIXED_SCREEN_TEST_MAIN(TestBoardWidget)
+// The drawing of a whole flight and an explosion, pixel for pixel what the
+// board drew before it learnt finer screens.
+void TestBoardWidget::flightAtOneDevicePixelDrawsTheSamePixelsAsEver() {
+    vortalin::test::flyOrbitAndExplode(*board);
+    const QImage before(QStringLiteral(VORTALIN_LAYERS "/orbit-and-explosion.png"));
+    QVERIFY(!before.isNull());
+    QCOMPARE(board->ratio(), 1.0);
+    const QImage layer = board->graphics().copy(QRect(QPoint(0, 0), before.size()));
+    QCOMPARE(layer, before.convertToFormat(layer.format()));
+}
+
+// Above one device pixel a board pixel, the pictures and stars are painted
+// for the screen, not the board pixels repeated.
+void TestBoardWidget::picturesArePaintedForTheScreen() {
+    QFETCH(double, ratio);
+    QVERIFY(showOn(*board, ratio));
+    board->movePicture(ImageArray::bodies, 0, 100, 100);
+    board->setPicture(ImageArray::bodies, 0, 7); // banded giant
+    board->movePicture(ImageArray::bodies, 1, 400, 100);
+    board->setPicture(ImageArray::bodies, 1, 10); // black hole
+    board->movePicture(ImageArray::ships, 0, 600, 300);
+    board->setPicture(ImageArray::ships, 0, 11);
+    const QImage shot = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shot.size(), QSize(1280, 1000) * ratio);
+    for (int k : {0, 1}) {
+        const auto& e = board->Image1(k);
+        const QImage shown = shot.copy(deviceRectOf(*board, e.topLeft, e.picture.size()));
+        if (ratio == 1) {
+            QCOMPARE(shown, e.picture);
+            continue;
+        }
+        QVERIFY2(differingFromEnlarged(shown, e.picture) > 0.5, qPrintable(QString::number(k)));
+    }
+    if (ratio == 2) {
+        const auto& giant = board->Image1(0);
+        QVERIFY(uniformBlocks(
+                    shot.copy(deviceRectOf(*board, giant.topLeft, giant.picture.size()))) < 0.5);
+    }
+    const auto& ship = board->Image2(0);
+    const QImage shownShip = shot.copy(deviceRectOf(*board, ship.topLeft, ship.picture.size()));
+    QCOMPARE(differingFromEnlarged(shownShip, ship.picture) > 0.1, ratio != 1);
+    // The same stars, as bright in all: their light grows with the area.
+    const QRect sky(800, 500, 400, 400);
+    const QImage stars = shot.copy(deviceRectOf(*board, sky.topLeft(), sky.size()));
+    double light = 0, boardLight = 0;
+    for (int y = 0; y < stars.height(); ++y)
+        for (int x = 0; x < stars.width(); ++x)
+            light += qGray(stars.pixel(x, y));
+    for (int y = sky.top(); y <= sky.bottom(); ++y)
+        for (int x = sky.left(); x <= sky.right(); ++x)
+            boardLight += qGray(background(*board, x, y));
+    QVERIFY2(std::abs(light / (ratio * ratio) / boardLight - 1) < 0.05,
+             qPrintable(QString::number(light / (ratio * ratio) / boardLight)));
+}
+
+// Each step's point covers, within half a board pixel, the board pixel it
+// covers at one device pixel a board pixel; finer screens place it finer.
+void TestBoardWidget::pointsLandOnTheirBoardPixels() {
+    QFETCH(double, ratio);
+    QVERIFY(showOn(*board, ratio));
+    vortalin::MemoryBoard memory;
+    vortalin::test::flyOrbitAndExplode(memory);
+    QVERIFY(memory.points.size() > 1000);
+    QSet<QPoint> places;
+    for (std::size_t i = 0; i < memory.points.size(); i += 37) {
+        const auto& p = memory.points[i];
+        board->clearGraphics();
+        board->drawPoint(p.x, p.y, vortalin::white);
+        const QImage& g = board->graphics();
+        const QRect near = deviceRectOf(*board, QPoint(int(p.x) - 2, int(p.y) - 2), QSize(5, 5));
+        QRect lit;
+        for (int y = near.top(); y <= near.bottom(); ++y)
+            for (int x = near.left(); x <= near.right(); ++x)
+                if (g.pixel(x, y) == qRgb(255, 255, 255))
+                    lit |= QRect(x, y, 1, 1);
+        QVERIFY(!lit.isEmpty());
+        const QPointF centre = QRectF(lit).center() / ratio;
+        QVERIFY2(std::abs(centre.x() - (p.x + 0.5)) <= 0.5 + 1e-6 &&
+                     std::abs(centre.y() - (p.y + 0.5)) <= 0.5 + 1e-6,
+                 qPrintable(QStringLiteral("(%1, %2) drawn at (%3, %4)")
+                                .arg(p.x)
+                                .arg(p.y)
+                                .arg(centre.x())
+                                .arg(centre.y())));
+        places.insert(lit.topLeft());
+    }
+    QVERIFY(!places.isEmpty());
+}
+
+// Pictures keep their board positions and sizes whatever the screen: on a
+// board filled with drawing, each covers its own square of it.
+void TestBoardWidget::picturesKeepTheirPlaceAndSizeInBoardPixels() {
+    QFETCH(double, ratio);
+    QVERIFY(showOn(*board, ratio));
+    board->setFillColor({255, 255, 255});
+    board->drawCircle(640, 500, 5000, {255, 255, 255});
+    const QList<std::pair<int, QPoint>> placed{
+        {0, {103, 101}}, {4, {333, 517}}, {8, {701, 233}}, {9, {1001, 11}}, {13, {51, 801}}};
+    for (int k = 0; k < placed.size(); ++k) {
+        board->movePicture(ImageArray::bodies, k, placed[k].second.x(), placed[k].second.y());
+        board->setPicture(ImageArray::bodies, k, placed[k].first);
+    }
+    const QImage shot = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int k = 0; k < placed.size(); ++k) {
+        const auto& e = board->Image1(k);
+        QCOMPARE(e.topLeft, placed[k].second);
+        QCOMPARE(e.picture.size(), board->Image3(placed[k].first).size());
+        const QRect expected = deviceRectOf(*board, e.topLeft, e.picture.size());
+        QRect covered;
+        for (int y = expected.top() - 3; y <= expected.bottom() + 3; ++y)
+            for (int x = expected.left() - 3; x <= expected.right() + 3; ++x)
+                if (shot.pixel(x, y) != qRgb(255, 255, 255))
+                    covered |= QRect(x, y, 1, 1);
+        const auto near = [](int a, int b) { return std::abs(a - b) <= 1; };
+        QVERIFY2(near(covered.left(), expected.left()) && near(covered.top(), expected.top()) &&
+                     near(covered.right(), expected.right()) &&
+                     near(covered.bottom(), expected.bottom()),
+                 qPrintable(QString::number(k)));
+    }
+}
+
+// A disc's edge blends into what lies beneath on finer screens; at one
+// device pixel a board pixel it stays as sharp as ever.
+void TestBoardWidget::explosionsHaveSmoothEdgesOnFinerScreens() {
+    QFETCH(double, ratio);
+    QVERIFY(showOn(*board, ratio));
+    board->setFillColor({200, 220, 255});
+    board->drawCircle(300, 300, 80, {255, 255, 255});
+    board->drawLine(10, 900, 1200, 700, {0, 0, 0});
+    QCOMPARE(hasPartialAlpha(
+                 board->graphics().copy(QRect(QPoint(200, 200) * ratio, QSize(200, 200) * ratio))),
+             ratio != 1);
+    const QColor inside = board->graphics().pixelColor(QPoint(300, 300) * ratio);
+    QCOMPARE(inside, QColor(200, 220, 255));
+}
+
+// A window dragged to a screen of another ratio shows that screen's
+// pictures at once, and the drawing made so far stays in place.
+void TestBoardWidget::aBoardMovedToAFinerScreenTakesItsPictures() {
+    QVERIFY(showOn(*board, 1));
+    board->movePicture(ImageArray::bodies, 0, 100, 100);
+    board->setPicture(ImageArray::bodies, 0, 7);
+    board->drawLine(300, 600, 900, 600, {255, 0, 0});
+    QScreen* finer = screenOfRatio(2);
+    QVERIFY(finer);
+    board->windowHandle()->setScreen(finer);
+    board->move(finer->geometry().topLeft());
+    QTRY_COMPARE(board->devicePixelRatioF(), 2.0);
+    const QImage shot = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(board->ratio(), 2.0);
+    QCOMPARE(shot.size(), QSize(2560, 2000));
+    QVERIFY(uniformBlocks(shot.copy(200, 200, 300, 300)) < 0.5);
+    QCOMPARE(QColor(shot.pixel(1200, 1201)).red(), 255);
+}
+
+VORTALIN_FINER_SCREENS_TEST_MAIN(TestBoardWidget)
 #include "test_boardwidget.moc"

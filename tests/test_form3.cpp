@@ -299,6 +299,7 @@ private slots:
         Desk d;
         d.open();
         d.type(d.form.Text1, "30");
+        d.form.Command1->setFocus(); // where a Space would fire
         QVERIFY(d.form.close());
         QVERIFY(!d.form.isVisible());
         QVERIFY(d.mainWindow.isEnabled());
@@ -307,6 +308,7 @@ private slots:
         QCOMPARE(d.board.yields, 0);
         d.open(); // opens again like new
         QCOMPARE(d.form.Text1->text(), " 0");
+        QCOMPARE(QApplication::focusWidget(), d.form.Text1);
     }
 
     void barsUpdateTheBoxes() {

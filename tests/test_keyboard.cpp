@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -27,6 +28,10 @@ namespace {
 // A tap of Alt alone, as the window system reports it: pressed with the Alt
 // modifier already set, released with none.
 constexpr int altTap = -1;
+
+// A notch of the mouse wheel, turned away from the player or towards.
+constexpr int wheelUp = -2;
+constexpr int wheelDown = -3;
 
 std::unique_ptr<Application> quietApp() {
     auto app = std::make_unique<Application>();
@@ -122,7 +127,10 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_style = QApplication::style()->name(); }
+    void initTestCase() {
+        m_style = QApplication::style()->name();
+        QApplication::setWheelScrollLines(1); // a notch of the wheel moves one small change
+    }
     void init() { app = quietApp(); }
     void cleanup() {
         app.reset();
@@ -135,8 +143,8 @@ private slots:
     void selectedTitleShowsInEveryStyle_data();
     void selectedTitleShowsInEveryStyle();
     void sparaIsChosenOnTheBar();
-    void barsStepTheWayTheArrowsPoint_data();
-    void barsStepTheWayTheArrowsPoint();
+    void barsMoveAsOnEveryDesktop_data();
+    void barsMoveAsOnEveryDesktop();
     void wholeMatchFromTheKeyboard();
 
 private:
@@ -205,6 +213,9 @@ void TestKeyboard::selectedTitleShowsInEveryStyle() {
     app = quietApp();
     showBoard();
     QMenuBar& bar = *board().menuBar();
+    const auto* drawn = qobject_cast<const QProxyStyle*>(bar.style());
+    QVERIFY(drawn);
+    QCOMPARE(drawn->baseStyle()->name().toLower(), style.toLower()); // the style named
     const QRect title = bar.actionGeometry(board().gioco);
     const QImage before = bar.grab(title).toImage();
     press(altTap);
@@ -228,33 +239,61 @@ void TestKeyboard::sparaIsChosenOnTheBar() {
     QCOMPARE(board().spara->text(), caption); // captions as they were
 }
 
-// Left lowers a horizontal bar and Right raises it, as their arrows point; a
-// vertical bar goes down with Up, as its arrow at the top does.
-void TestKeyboard::barsStepTheWayTheArrowsPoint_data() {
+// Every key and the wheel move the bars as on any desktop: Left, Up,
+// PageUp and the wheel turned up lower the value, also on the vertical bar
+// whose top arrow lowers it; their partners raise it; Home and End go to the
+// ends. Arrows and the wheel step by the small change, the page keys by the
+// large one. Each bar starts halfway.
+void TestKeyboard::barsMoveAsOnEveryDesktop_data() {
     QTest::addColumn<QString>("bar");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("step");
-    QTest::newRow("planets, Left") << "Form1.HScroll1" << int(Qt::Key_Left) << -1;
-    QTest::newRow("planets, Right") << "Form1.HScroll1" << int(Qt::Key_Right) << 1;
-    QTest::newRow("speed, Left") << "Form1.HScroll2" << int(Qt::Key_Left) << -10;
-    QTest::newRow("force, Left") << "Form3.HScroll1" << int(Qt::Key_Left) << -1;
-    QTest::newRow("force, Right") << "Form3.HScroll1" << int(Qt::Key_Right) << 1;
-    QTest::newRow("angle, Up") << "Form3.VScroll1" << int(Qt::Key_Up) << -1;
-    QTest::newRow("angle, Down") << "Form3.VScroll1" << int(Qt::Key_Down) << 1;
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("after");
+    struct Bar {
+        const char* name;
+        const char* control;
+        int middle, small, large, min, max;
+    };
+    const Bar bars[] = {{"planets", "Form1.HScroll1", 5, 1, 1, 1, 10},
+                        {"speed", "Form1.HScroll2", 3005, 10, 20, 10, 6000},
+                        {"force", "Form3.HScroll1", 6550, 1, 50, 100, 13000},
+                        {"angle", "Form3.VScroll1", 179, 1, 10, 0, 359}};
+    for (const Bar& b : bars) {
+        const auto row = [&](const char* input, int code, int after) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(b.name, input)))
+                << b.control << code << after;
+        };
+        row("Left", Qt::Key_Left, b.middle - b.small);
+        row("Up", Qt::Key_Up, b.middle - b.small);
+        row("PageUp", Qt::Key_PageUp, b.middle - b.large);
+        row("wheel up", wheelUp, b.middle - b.small);
+        row("Right", Qt::Key_Right, b.middle + b.small);
+        row("Down", Qt::Key_Down, b.middle + b.small);
+        row("PageDown", Qt::Key_PageDown, b.middle + b.large);
+        row("wheel down", wheelDown, b.middle + b.small);
+        row("Home", Qt::Key_Home, b.min);
+        row("End", Qt::Key_End, b.max);
+    }
 }
 
-void TestKeyboard::barsStepTheWayTheArrowsPoint() {
+void TestKeyboard::barsMoveAsOnEveryDesktop() {
     QFETCH(QString, bar);
-    QFETCH(int, key);
-    QFETCH(int, step);
+    QFETCH(int, input);
+    QFETCH(int, after);
     QScrollBar* scroll = bar == "Form1.HScroll1"   ? app->form1().HScroll1
                          : bar == "Form1.HScroll2" ? app->form1().HScroll2
                          : bar == "Form3.HScroll1" ? app->form3().HScroll1
                                                    : app->form3().VScroll1;
     scroll->setValue((scroll->minimum() + scroll->maximum()) / 2);
-    const int before = scroll->value();
-    QTest::keyClick(scroll, Qt::Key(key));
-    QCOMPARE(scroll->value() - before, step);
+    if (input == wheelUp || input == wheelDown) {
+        const QPoint inside = scroll->rect().center();
+        QWheelEvent notch(inside, scroll->mapToGlobal(inside), {},
+                          {0, input == wheelUp ? 120 : -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(scroll, &notch);
+    } else {
+        QTest::keyClick(scroll, Qt::Key(input));
+    }
+    QCOMPARE(scroll->value(), after);
 }
 
 // Options, "Inizia Partita", "Spara", angle and force, the shot, the

@@ -9,6 +9,7 @@
 #include "form2.h"
 #include "form4.h"
 #include "game/textnumber.h"
+#include "scrollbar.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace vortalin::ui {
 
@@ -34,13 +34,12 @@ QCheckBox* tickedBox(const QString& caption, QWidget* parent, const QRect& place
 }
 
 QScrollBar* bar(QWidget* parent, const QRect& place, int min, int max, int small, int large) {
-    auto* scroll = new QScrollBar(Qt::Horizontal, parent);
+    auto* scroll = new ScrollBar(Qt::Horizontal, parent);
     scroll->setGeometry(place);
     scroll->setRange(min, max);
     scroll->setSingleStep(small);
     scroll->setPageStep(large);
     scroll->setFocusPolicy(Qt::StrongFocus);
-    scroll->setInvertedControls(false); // Qt's default has Left raise the value
     return scroll;
 }
 

@@ -1,8 +1,10 @@
 #include "form3.h"
 
 #include "centring.h"
+#include "firstfocus.h"
 
 #include "fonts.h"
+#include "scrollbar.h"
 #include "twips.h"
 #include "windowopening.h"
 
@@ -59,16 +61,13 @@ void setBar(QScrollBar* bar, double number) {
 
 QScrollBar* scrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                       QWidget* parent) {
-    auto* bar = new QScrollBar(orientation, parent);
+    auto* bar = new ScrollBar(orientation, parent);
     bar->setRange(min, max);
     bar->setSingleStep(1);
     bar->setPageStep(largeChange);
     bar->setValue(min);
     bar->setTracking(true); // the box follows a dragged thumb
     bar->setFocusPolicy(Qt::StrongFocus);
-    // Up lowers the value, as the arrow at the top does; Qt's default would
-    // also have Left raise it.
-    bar->setInvertedControls(orientation == Qt::Vertical);
     return bar;
 }
 
@@ -107,7 +106,6 @@ void Form3::buildControls() {
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, VScroll1);
     setTabOrder(VScroll1, HScroll1);
-    Text1->setFocus();
 
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
@@ -117,7 +115,7 @@ void Form3::buildControls() {
 }
 
 void Form3::open() {
-    Text1->setFocus(); // hidden: no leave handler runs
+    focusFirstControl(*Text1); // hidden: no leave handler runs
     // Placed before it shows as well: a window manager frames a window where
     // it first appears, and a move in between can be lost.
     centre();

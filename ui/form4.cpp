@@ -5,10 +5,12 @@
 #include "application.h"
 #include "fonts.h"
 #include "form1.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include "assets/artwork.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,11 +20,42 @@
 
 namespace vortalin::ui {
 
+namespace {
+
+// The banner shrunk into its box from the picture painted for the screen:
+// at 100 % the one it always was, above it a finer one, so that it stays
+// crisp. It follows the window to a screen of another ratio.
+class BannerImage : public QLabel {
+public:
+    explicit BannerImage(QWidget* parent) : QLabel(parent) {
+        setScaledContents(true);
+        followScreen();
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
+            followScreen();
+        return QLabel::event(event);
+    }
+
+private:
+    void followScreen() {
+        const double scale = paintedScaleFor(devicePixelRatioF());
+        if (scale == m_scale)
+            return;
+        m_scale = scale;
+        setPixmap(QPixmap::fromImage(art::banner(scale)));
+    }
+
+    double m_scale = 0;
+};
+
+} // namespace
+
 QLabel* bannerImage(QWidget* parent, const QRect& place) {
-    auto* image = new QLabel(parent);
+    auto* image = new BannerImage(parent);
     image->setGeometry(place);
-    image->setScaledContents(true);
-    image->setPixmap(QPixmap::fromImage(art::banner()));
     return image;
 }
 

@@ -34,7 +34,7 @@ QString startWinHelp(const QString& programDirectory, const HelpSystem& system) 
     const QString program = words.takeFirst();
     if (system.startDetached(program, words))
         return {};
-    return QStringLiteral("Impossibile avviare la guida %1.").arg(quoted(helpFileName));
+    return QStringLiteral("Impossibile avviare la guida %1.").arg(quoted(platform::helpFileName));
 }
 
 QString openGuide(const QString& programDirectory, const HelpSystem& system) {
@@ -69,10 +69,11 @@ HelpSystem HelpSystem::real() {
 }
 
 QString winHelpCommandLine(const QString& programDirectory) {
-    QString path = withoutTrailingSeparator(programDirectory) + u'\\' + QLatin1String(helpFileName);
+    QString path =
+        withoutTrailingSeparator(programDirectory) + u'\\' + QLatin1String(platform::helpFileName);
     if (path.contains(u' '))
         path = u'"' + path + u'"';
-    return QLatin1String(winHelpViewer) + u' ' + path;
+    return QLatin1String(platform::winHelpViewer) + u' ' + path;
 }
 
 QStringList guidePlaces(const QString& programDirectory) {

@@ -8,8 +8,6 @@
 
 namespace vortalin::ui {
 
-inline constexpr char helpFileName[] = "vortalin.hlp";
-inline constexpr char winHelpViewer[] = "c:\\windows\\winhlp32.exe";
 inline constexpr char guideFileName[] = "guida.html";
 
 // What help needs from the system, so tests can stand in for it.

@@ -19,6 +19,8 @@ namespace {
 // seemed to do nothing).
 class KeyboardMenuBarStyle : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
+
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_MenuBar_AltKeyNavigation)
@@ -93,7 +95,9 @@ void openFirstMenu(QMenuBar& bar) {
 } // namespace
 
 void reachFromKeyboard(QMenuBar& bar) {
-    auto* style = new KeyboardMenuBarStyle; // over a style of the application's kind
+    // Over a style of the application's kind: without one, the proxy would
+    // wrap the desktop's default whatever the player chose (-style).
+    auto* style = new KeyboardMenuBarStyle(QApplication::style()->name());
     style->setParent(&bar);
     bar.setStyle(style);
     new FocusRelease(bar);

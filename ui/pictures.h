@@ -9,8 +9,22 @@
 namespace vortalin::ui {
 
 // The main window's artwork: the starfield behind the board and the stock of
-// pictures that the body and ship images copy (Image3).
+// pictures that the body and ship images copy (Image3), in board pixels.
 QImage starfieldPicture();
 std::array<QImage, stockCount> stockPictures();
+
+// The same artwork for a screen of `ratio` device pixels a board pixel.
+struct PictureSet {
+    double ratio = 1;
+    QImage starfield;
+    std::array<QImage, stockCount> stock;
+};
+
+// The set painted for `ratio`, or else the nearest painted above it scaled
+// smoothly down (the finest, scaled up, beyond it). Made once per ratio.
+const PictureSet& picturesFor(double ratio);
+
+// The painted scale that picturesFor takes its set from.
+double paintedScaleFor(double ratio);
 
 } // namespace vortalin::ui

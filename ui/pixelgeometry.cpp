@@ -27,11 +27,9 @@ bool narrow(double p, double q, double& t0, double& t1) {
 
 } // namespace
 
-std::optional<QLine> clipToArea(double x1, double y1, double x2, double y2, const QRect& area) {
+std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2, const QRectF& area) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return std::nullopt;
-    x1 = std::floor(x1 + 0.5), y1 = std::floor(y1 + 0.5);
-    x2 = std::floor(x2 + 0.5), y2 = std::floor(y2 + 0.5);
     const double left = area.left() - 1.0, right = area.right() + 1.0;
     const double top = area.top() - 1.0, bottom = area.bottom() + 1.0;
     const double dx = x2 - x1, dy = y2 - y1;
@@ -39,8 +37,20 @@ std::optional<QLine> clipToArea(double x1, double y1, double x2, double y2, cons
     if (!narrow(-dx, x1 - left, t0, t1) || !narrow(dx, right - x1, t0, t1) ||
         !narrow(-dy, y1 - top, t0, t1) || !narrow(dy, bottom - y1, t0, t1))
         return std::nullopt;
-    return QLine(nearestPixel(x1 + t0 * dx), nearestPixel(y1 + t0 * dy), nearestPixel(x1 + t1 * dx),
-                 nearestPixel(y1 + t1 * dy));
+    return QLineF(x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy);
+}
+
+std::optional<QLine> clipToArea(double x1, double y1, double x2, double y2, const QRect& area) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return std::nullopt;
+    // A QRect's right() is its last pixel: the area runs to right() itself.
+    const std::optional<QLineF> clipped = clipSegment(
+        std::floor(x1 + 0.5), std::floor(y1 + 0.5), std::floor(x2 + 0.5), std::floor(y2 + 0.5),
+        QRectF(area.left(), area.top(), area.width() - 1.0, area.height() - 1.0));
+    if (!clipped)
+        return std::nullopt;
+    return QLine(nearestPixel(clipped->x1()), nearestPixel(clipped->y1()),
+                 nearestPixel(clipped->x2()), nearestPixel(clipped->y2()));
 }
 
 CircleCover circleCover(double cx, double cy, double radius, const QRect& area) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QLine>
+#include <QLineF>
 #include <QRect>
+#include <QRectF>
 
 #include <optional>
 
@@ -17,6 +19,10 @@ int nearestPixel(double coordinate);
 // The part of the segment inside `area` grown by one pixel, with its ends on
 // the nearest pixels; nothing when it misses. Keeps the slope of far lines.
 std::optional<QLine> clipToArea(double x1, double y1, double x2, double y2, const QRect& area);
+
+// The part of the segment inside `area` grown by one unit each way, its ends
+// where they fall; nothing when it misses or an end is not finite.
+std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2, const QRectF& area);
 
 enum class CircleCover { none, partial, all };
 

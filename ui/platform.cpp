@@ -1,7 +1,5 @@
 #include "platform.h"
 
-#include "helpviewer.h"
-
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>

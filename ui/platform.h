@@ -19,6 +19,8 @@ Qt::CaseSensitivity fileNameCase();
 
 // The old help viewer at its fixed place, and the help file beside the
 // program: both exist only on old Windows with the file installed.
+inline constexpr char winHelpViewer[] = "c:\\windows\\winhlp32.exe";
+inline constexpr char helpFileName[] = "vortalin.hlp";
 bool hasWinHelp(const QString& programDirectory);
 
 // Whether the catalogue's faces (Arial, Times New Roman, Lucida

@@ -19,36 +19,57 @@ QString stockName(int index) {
     return QStringLiteral("stock%1.png").arg(index, 2, 10, QLatin1Char('0'));
 }
 
-std::vector<QImage> paintStock() {
+std::vector<QImage> paintStock(double s) {
     return {
-        planetPicture(70, oceanPlanet(), 1005),
-        planetPicture(70, moonPlanet(), 1012),
-        planetPicture(70, vividPlanet(), 1027),
-        planetPicture(70, redPlanet(), 1033),
-        planetPicture(100, earthPlanet(), 1046),
-        planetPicture(100, cloudPlanet(), 1058),
-        planetPicture(100, streakPlanet(), 1063),
-        planetPicture(150, bandedGiant(), 1079),
-        planetPicture(150, ochreGiant(), 1084),
-        repulsiveBody(),
-        blackHole(),
-        firstShip(),
-        secondShip(),
-        hitShip(),
-        supernova(),
+        planetPicture(70, oceanPlanet(), 1005, s),
+        planetPicture(70, moonPlanet(), 1012, s),
+        planetPicture(70, vividPlanet(), 1027, s),
+        planetPicture(70, redPlanet(), 1033, s),
+        planetPicture(100, earthPlanet(), 1046, s),
+        planetPicture(100, cloudPlanet(), 1058, s),
+        planetPicture(100, streakPlanet(), 1063, s),
+        planetPicture(150, bandedGiant(), 1079, s),
+        planetPicture(150, ochreGiant(), 1084, s),
+        repulsiveBody(s),
+        blackHole(s),
+        firstShip(s),
+        secondShip(s),
+        hitShip(s),
+        supernova(s),
     };
 }
 
 } // namespace
 
-std::vector<Artwork> paintArtwork() {
+QString scaledName(const QString& fileName, double scale) {
+    if (scale == 1.0)
+        return fileName;
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + fileName.mid(dot);
+}
+
+std::vector<Artwork> paintArtwork(double scale) {
     std::vector<Artwork> all;
-    const std::vector<QImage> stock = paintStock();
+    const std::vector<QImage> stock = paintStock(scale);
     for (int i = 0; i < int(stock.size()); ++i)
-        all.push_back({stockName(i), stock[i]});
-    all.push_back({QStringLiteral("starfield.png"), paintStarfield(1173, 853, 4013, 7)});
-    all.push_back({QStringLiteral("banner.png"), paintBanner()});
-    all.push_back({QStringLiteral("icon.png"), paintIcon()});
+        all.push_back({scaledName(stockName(i), scale), stock[i]});
+    all.push_back({scaledName(QStringLiteral("starfield.png"), scale),
+                   scale == 1.0 ? paintStarfield(1173, 853, 4013, 7)
+                                : paintStarfield(1173, 853, 4013, 7, scale)});
+    all.push_back({scaledName(QStringLiteral("banner.png"), scale), paintBanner(scale)});
+    // Above one device pixel a board pixel the icon is true colour with
+    // soft edges, as the desktop's icons are.
+    all.push_back({scaledName(QStringLiteral("icon.png"), scale),
+                   scale == 1.0 ? paintIcon() : paintDesktopIcon(scaledLength(32, scale))});
+    return all;
+}
+
+std::vector<Artwork> paintScaledArtwork() {
+    std::vector<Artwork> all;
+    for (double scale : finerScales) {
+        std::vector<Artwork> set = paintArtwork(scale);
+        all.insert(all.end(), set.begin(), set.end());
+    }
     return all;
 }
 

@@ -3,6 +3,7 @@
 #include "planets.h"
 #include "rng.h"
 #include "sphere.h"
+#include "stars.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,6 +15,8 @@ namespace artgen {
 
 namespace {
 
+constexpr int bannerWidth = 359, bannerHeight = 80;
+
 void scatterStars(QImage& image, int count, std::uint64_t seed) {
     Rng rng(seed);
     for (int i = 0; i < count; ++i) {
@@ -22,6 +25,19 @@ void scatterStars(QImage& image, int count, std::uint64_t seed) {
         const int v = 60 + static_cast<int>(190.0 * u * u);
         image.setPixel(x, y, qRgb(v, v, v));
     }
+}
+
+// The same stars at `scale`: scattered over board pixels first, where a
+// later one may take an earlier one's place.
+void scatterStars(QImage& image, int count, std::uint64_t seed, double scale) {
+    if (scale == 1.0)
+        return scatterStars(image, count, seed);
+    QImage board = blackCanvas(bannerWidth, bannerHeight);
+    scatterStars(board, count, seed);
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x)
+            if (const int v = qRed(board.pixel(x, y)); v != 0)
+                paintStar(image, {x, y, v}, scale);
 }
 
 // Lit from above: bright top edge, darker underside, like the planets.
@@ -102,14 +118,16 @@ void paintSecondShip(QPainter& p) {
 
 } // namespace
 
-QImage paintBanner() {
-    QImage image = blackCanvas(359, 80);
-    scatterStars(image, 150, 301);
-    paintSphere(image, 179.5, 40.0, 30.0, bandedGiant());
+QImage paintBanner(double scale) {
+    QImage image = blackCanvas(scaledLength(bannerWidth, scale), scaledLength(bannerHeight, scale));
+    scatterStars(image, 150, 301, scale);
+    paintSphere(image, 179.5 * scale, 40.0 * scale, 30.0 * scale, bandedGiant());
     QImage canvas = image.convertToFormat(QImage::Format_RGB32);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing);
+        if (scale != 1.0)
+            p.scale(scale, scale);
         paintFirstShip(p);
         paintSecondShip(p);
     }

@@ -4,9 +4,10 @@
 
 namespace artgen {
 
-QImage repulsiveBody(); // stock picture 9
-QImage blackHole();     // stock picture 10
-QImage hitShip();       // stock picture 13
-QImage supernova();     // stock picture 14
+// Each painted `scale` device pixels a board pixel.
+QImage repulsiveBody(double scale = 1); // stock picture 9
+QImage blackHole(double scale = 1);     // stock picture 10
+QImage hitShip(double scale = 1);       // stock picture 13
+QImage supernova(double scale = 1);     // stock picture 14
 
 } // namespace artgen

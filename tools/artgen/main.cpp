@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
     }
     const auto artwork = artgen::paintArtwork();
     if (!artgen::writeArtwork(artwork, args.first()) ||
+        !artgen::writeArtwork(artgen::paintScaledArtwork(), args.first()) ||
         !artgen::writeArtwork(artgen::paintDesktopIcons(), args.first()) ||
         !writeScalableIcon(args.first())) {
         std::fprintf(stderr, "vortalin-artgen: cannot write into %s\n", qPrintable(args.first()));

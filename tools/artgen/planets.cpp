@@ -212,12 +212,14 @@ SphereLook ochreGiant() {
     return look;
 }
 
-QImage planetPicture(int side, const SphereLook& look, std::uint64_t starSeed) {
-    QImage image = blackCanvas(side, side);
-    const double r = side / 2.0;
-    paintSphere(image, r, r, r, look);
-    sprinkleStars(image, r, 5 + static_cast<int>(starSeed % 6), starSeed);
-    return image;
+QImage planetPicture(int side, const SphereLook& look, std::uint64_t starSeed, double scale) {
+    return withStars(
+        side, side, scale,
+        [&](QImage& image, double s) {
+            const double r = side / 2.0 * s;
+            paintSphere(image, r, r, r, look);
+        },
+        side / 2.0, 5 + static_cast<int>(starSeed % 6), starSeed);
 }
 
 } // namespace artgen

@@ -19,7 +19,8 @@ SphereLook bandedGiant();
 SphereLook ochreGiant();
 
 // A planet that fills its black square edge to edge, with a few stars
-// in the corners.
-QImage planetPicture(int side, const SphereLook& look, std::uint64_t starSeed);
+// in the corners; `side` in board pixels, painted `scale` device pixels a
+// board pixel.
+QImage planetPicture(int side, const SphereLook& look, std::uint64_t starSeed, double scale = 1);
 
 } // namespace artgen

@@ -2,6 +2,7 @@
 
 #include "rng.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace artgen {
@@ -28,6 +29,11 @@ int starBrightness(Rng& rng) {
 } // namespace
 
 void sprinkleStars(QImage& image, double clearRadius, int count, std::uint64_t seed) {
+    chooseStars(image, clearRadius, count, seed);
+}
+
+std::vector<Star> chooseStars(QImage& image, double clearRadius, int count, std::uint64_t seed) {
+    std::vector<Star> stars;
     Rng rng(seed);
     const double cx = image.width() / 2.0, cy = image.height() / 2.0;
     int placed = 0;
@@ -41,8 +47,52 @@ void sprinkleStars(QImage& image, double clearRadius, int count, std::uint64_t s
             continue;
         const int v = starBrightness(rng);
         image.setPixel(x, y, qRgb(v, v, v));
+        stars.push_back({x, y, v});
         ++placed;
     }
+    return stars;
+}
+
+int scaledLength(int logical, double scale) {
+    return static_cast<int>(std::lround(logical * scale));
+}
+
+void paintStar(QImage& image, const Star& star, double scale) {
+    const double left = star.x * scale, top = star.y * scale;
+    const double right = left + scale, bottom = top + scale;
+    const bool grey = image.format() == QImage::Format_Grayscale8;
+    for (int y = static_cast<int>(std::floor(top)); y < bottom; ++y) {
+        const double h = std::min<double>(y + 1, bottom) - std::max<double>(y, top);
+        for (int x = static_cast<int>(std::floor(left)); x < right; ++x) {
+            if (!image.valid(x, y))
+                continue;
+            const double w = std::min<double>(x + 1, right) - std::max<double>(x, left);
+            const int add = static_cast<int>(std::lround(star.value * w * h));
+            if (grey) {
+                uchar& p = image.scanLine(y)[x];
+                p = static_cast<uchar>(std::min(255, p + add));
+            } else {
+                const QRgb p = image.pixel(x, y);
+                image.setPixel(x, y,
+                               qRgb(std::min(255, qRed(p) + add), std::min(255, qGreen(p) + add),
+                                    std::min(255, qBlue(p) + add)));
+            }
+        }
+    }
+}
+
+QImage paintStarfield(int width, int height, int count, std::uint64_t seed, double scale) {
+    const QImage board = paintStarfield(width, height, count, seed);
+    QImage image(scaledLength(width, scale), scaledLength(height, scale),
+                 QImage::Format_Grayscale8);
+    image.fill(0);
+    for (int y = 0; y < height; ++y) {
+        const uchar* line = board.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            if (line[x] != 0)
+                paintStar(image, {x, y, qRed(board.color(line[x]))}, scale);
+    }
+    return image;
 }
 
 QImage paintStarfield(int width, int height, int count, std::uint64_t seed) {

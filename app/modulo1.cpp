@@ -13,7 +13,7 @@ namespace vortalin::Modulo1 {
 void Main(ui::Application& app) {
     ui::useCatalogueFonts();
     QApplication::setWindowIcon(art::appIcon());
-    app.form4().show();
+    app.form4().setVisible(true);
 }
 
 } // namespace vortalin::Modulo1

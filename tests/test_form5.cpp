@@ -78,6 +78,8 @@ private slots:
     void everyExitEnablesTheMainWindowAndChangesNoTable();
     void clickedFileLoadsFromTheChosenDirectory();
     void failedLoadStillClosesAndEnablesTheMainWindow();
+    void saveTheStorageRefusesChangesNoTable_data();
+    void saveTheStorageRefusesChangesNoTable();
     void reopeningKeepsNameAndDirectoryAndListsAfresh();
     void directoryListWalksUpAndDownAndTheFilesFollow();
     void driveListStartsAtTheRootAndEndsAtHome();
@@ -242,6 +244,41 @@ void TestForm5::failedLoadStillClosesAndEnablesTheMainWindow() {
     QCOMPARE(m_board.messages.size(), std::size_t(1));
     QCOMPARE(m_state, before);
     QVERIFY(!QFileInfo::exists(m_dir.filePath("absent.vmp")));
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_main->isEnabled());
+}
+
+void TestForm5::saveTheStorageRefusesChangesNoTable_data() {
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("kept") << true;
+    QTest::newRow("refused") << false;
+}
+
+// In the browser a written map is only safe once its storage took it; when
+// that refuses, the player is told and the game stays as before the save.
+void TestForm5::saveTheStorageRefusesChangesNoTable() {
+    QFETCH(bool, kept);
+    m_state.options[Option::planetCount] = 2; // the save clears the third body
+    const GameState before = m_state;
+    QStringList asked;
+    m_form->keepSaved = [&](const QString& path) {
+        asked << path;
+        return kept;
+    };
+    open("Salva");
+    m_form->Text1->setText("a.vmp");
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+    QCOMPARE(asked, QStringList{QDir::toNativeSeparators(m_dir.filePath("a.vmp"))});
+    if (kept) {
+        QVERIFY(m_board.messages.empty());
+        QCOMPARE(m_state.planets.kind(3), 0.0);
+    } else {
+        QCOMPARE(m_board.messages, std::vector<std::string>{
+                                       "Impossibile salvare la mappa: il browser non ha permesso "
+                                       "di conservarla; la mappa salvata prima con questo nome è "
+                                       "rimasta com'era"});
+        QCOMPARE(m_state.planets, before.planets);
+    }
     QVERIFY(!m_form->isVisible());
     QVERIFY(m_main->isEnabled());
 }

@@ -6,6 +6,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
+#include "platform.h"
 
 #include <QApplication>
 
@@ -89,6 +90,7 @@ void Application::quit() {
     m_ending = true;
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+    platform::programEnded(); // the browser's Qt may end the program inside exit()
     QCoreApplication::exit(0);
 }
 

@@ -112,6 +112,8 @@ private:
     QColor m_fill = Qt::white;        // the window's design fill colour
     QRect m_dirty;                    // device pixels
     QElapsedTimer m_sinceFlush;
+    static constexpr int marksPerClockReading = 32;
+    int m_marksSinceClock = 0;
     QTimer m_flushTimer;
     long long m_paints = 0;
 };

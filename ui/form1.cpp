@@ -150,7 +150,7 @@ void Form1::Command1_Click() {
     hide();
     Form2& board = m_app.form2();
     if (m_boardShown) {
-        board.show();
+        board.setVisible(true); // maximised as before
     } else {
         m_boardShown = true;
         board.showMaximized(); // the board spans the screen

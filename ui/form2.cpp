@@ -11,9 +11,11 @@
 #include "game/ships.h"
 #include "helpviewer.h"
 #include "menubarkeys.h"
+#include "platform.h"
 #include "speed.h"
 #include "windowopening.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -21,9 +23,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
-
-#include <chrono>
-#include <thread>
 
 namespace vortalin::ui {
 
@@ -46,8 +45,9 @@ constexpr double explosionStepsPerSecond = 8000;
 } // namespace
 
 Form2::Form2(Application& app)
-    : m_app(app), m_flightPace(fastestStepsPerSecond, frameNanoseconds),
-      m_explosionPace(explosionStepsPerSecond, frameNanoseconds) {
+    : m_app(app),
+      m_flightPace(fastestStepsPerSecond, frameNanoseconds, platform::mostFramesEarned()),
+      m_explosionPace(explosionStepsPerSecond, frameNanoseconds, platform::mostFramesEarned()) {
     setWindowTitle(QStringLiteral("Vortalin"));
     m_board = new BoardWidget(this);
     setCentralWidget(m_board);
@@ -59,6 +59,12 @@ Form2::Form2(Application& app)
     m_clock.start();
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
+    // A timer that has fired ends the wait of a desktop's event loop by
+    // itself; the browser's event loop waits on until something wakes it.
+    connect(&m_wake, &QTimer::timeout, this, [] {
+        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
+            loop->wakeUp();
+    });
 }
 
 void Form2::buildMenus() {
@@ -143,7 +149,9 @@ void Form2::spara_Click() {
 }
 
 void Form2::help_Click() {
-    const QString problem = offerHelp(QCoreApplication::applicationDirPath(), HelpSystem::real());
+    QString problem;
+    if (!platform::openSiteGuide(problem))
+        problem = offerHelp(QCoreApplication::applicationDirPath(), HelpSystem::real());
     if (!problem.isEmpty())
         message(problem.toStdString());
 }
@@ -224,9 +232,7 @@ void Form2::explosionStep() {
     // No input while an explosion runs: show its progress and sleep.
     m_board->flush(true);
     const Pacer::Nanoseconds now = m_clock.nsecsElapsed();
-    const Pacer::Nanoseconds wait = m_explosionPace.nextFrameAfter(now) - now;
-    if (wait > 0)
-        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    platform::pauseForFrame(m_explosionPace.nextFrameAfter(now) - now);
     m_explosionPace.refill(m_clock.nsecsElapsed());
 }
 
@@ -238,7 +244,10 @@ bool Form2::yield() {
         return waitForNextFlightFrame();
     // A pass of the event loop costs microseconds on an X server and a
     // flight step tens of nanoseconds: events wait at most a millisecond.
-    if (m_sinceEvents.isValid() && m_sinceEvents.nsecsElapsed() < yieldIntervalNs)
+    // A reading of the clock costs more than a step in the browser, so it
+    // is read every few steps.
+    if (m_sinceEvents.isValid() &&
+        (m_yields % stepsPerClockReading != 0 || m_sinceEvents.nsecsElapsed() < yieldIntervalNs))
         return true;
     QCoreApplication::processEvents();
     m_sinceEvents.start();

@@ -92,6 +92,7 @@ private:
     void waitInEventLoop(Pacer::Nanoseconds until);
 
     static constexpr qint64 yieldIntervalNs = 1'000'000;
+    static constexpr long long stepsPerClockReading = 32;
 
     Application& m_app;
     BoardWidget* m_board = nullptr;

@@ -119,7 +119,7 @@ void Form3::open() {
     // Placed before it shows as well: a window manager frames a window where
     // it first appears, and a move in between can be lost.
     centre();
-    show();
+    setVisible(true);
     raise();
     activateWindow();
     m_leftForOwnWindow = false;

@@ -6,10 +6,13 @@
 #include "windowopening.h"
 
 #include "filelists.h"
+#include "platform.h"
 #include "twips.h"
 
 #include "mapfile/mapfile.h"
 #include "mapfile/maptexts.h"
+
+#include "game/drawing.h"
 
 #include "assets/artwork.h"
 
@@ -126,11 +129,21 @@ void Form5::Command1_Click() {
     }
     const QString path = mapFilePath(Dir1->path(), name);
     if (Command1->text() == QLatin1String("Salva"))
-        saveMapFile(m_game, path);
+        save(path);
     else
         loadMapFile(m_game, path);
     hide();
     giveBackMainWindow(m_mainWindow.window());
+}
+
+void Form5::save(const QString& path) {
+    const PlanetTable planets = m_game.state.planets;
+    if (saveMapFile(m_game, path) != MapFileResult::done || keepSaved(path))
+        return;
+    // Written, but not kept: as after any refused save, the game stays as it was.
+    m_game.state.planets = planets;
+    drawplanet(m_game);
+    m_game.window.message(std::string(text::mapNotSaved) + text::mapStorageRefused);
 }
 
 void Form5::Command2_Click() {

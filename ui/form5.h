@@ -2,8 +2,11 @@
 
 #include "game/game.h"
 #include "mainwindow.h"
+#include "platform.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -49,9 +52,14 @@ public:
     // The close box and Escape leave like "Esci".
     void reject() override { Command2_Click(); }
 
+    // Where a written map must also reach the browser's storage; tests
+    // stand in for the storage.
+    std::function<bool(const QString& path)> keepSaved = platform::keepSavedMap;
+
 private:
     void buildControls();
     void refreshLists();
+    void save(const QString& path);
 
     Game& m_game;
     MainWindow& m_mainWindow;

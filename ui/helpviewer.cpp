@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include <QProcess> // empty where the system starts no programs (the browser)
 
 #include <algorithm>
 
@@ -26,7 +26,11 @@ QString quoted(const char* name) {
 }
 
 QString startWinHelp(const QString& programDirectory, const HelpSystem& system) {
+#if QT_CONFIG(process)
     QStringList words = QProcess::splitCommand(winHelpCommandLine(programDirectory));
+#else
+    QStringList words = winHelpCommandLine(programDirectory).split(u' ');
+#endif
     const QString program = words.takeFirst();
     if (system.startDetached(program, words))
         return {};
@@ -52,7 +56,13 @@ HelpSystem HelpSystem::real() {
     system.hasWinHelp = platform::hasWinHelp(QCoreApplication::applicationDirPath());
     system.fileExists = [](const QString& path) { return QFile::exists(path); };
     system.startDetached = [](const QString& program, const QStringList& arguments) {
+#if QT_CONFIG(process)
         return QProcess::startDetached(program, arguments);
+#else
+        Q_UNUSED(program);
+        Q_UNUSED(arguments);
+        return false;
+#endif
     };
     system.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     return system;

@@ -11,7 +11,10 @@ class Pacer {
 public:
     using Nanoseconds = std::int64_t;
 
-    Pacer(double unitsPerSecond, Nanoseconds frame);
+    // A wait may end late by up to `mostFramesEarned` - 1 frames and still
+    // earn its time; a little over one frame, unless the system's waits run
+    // later than that.
+    Pacer(double unitsPerSecond, Nanoseconds frame, double mostFramesEarned = 1.25);
 
     // Takes one unit's credit; false once the credit is spent: the caller
     // then waits until nextFrameAfter() and refills.
@@ -31,6 +34,7 @@ public:
 private:
     double m_perNanosecond;
     double m_perFrame;
+    double m_mostFramesEarned;
     double m_credit;
     Nanoseconds m_last = 0;
     bool m_started = false;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 // What differs between Windows, macOS and the Linux desktops, in one place.
 namespace vortalin::ui::platform {
 
@@ -52,5 +54,37 @@ public:
 private:
     bool m_set = false;
 };
+
+// The browser (WebAssembly) differs most; on the desktops these do nothing.
+
+// Before the application object: the maps' folder in the browser's own
+// storage as the current folder, read back from the storage meanwhile;
+// the drive list waits for it.
+void openStorage();
+
+// Before the first window: the faces the windows use.
+void startUp();
+
+// Where the guide is a page of the game's own site, opens it in a new tab
+// and gives true, with `problem` set when the browser refused; false where
+// help goes through the desktop.
+bool openSiteGuide(QString& problem);
+
+// A map just written must also reach the browser's storage, or it is gone at
+// the next visit. False when the storage refused it: the file is then put
+// back as the storage still holds it. Where it was kept, the player also gets
+// a copy to take away.
+bool keepSavedMap(const QString& path);
+
+// A pause inside a drawing that takes no input (an explosion): the browser
+// shows the window only while the program is paused.
+void pauseForFrame(std::int64_t nanoseconds);
+
+// How many frames' time a paced flight may earn in one wait: the browser's
+// waits end later than a desktop's (its timers, then its painting).
+double mostFramesEarned();
+
+// After "Esci": the page says the game is over.
+void programEnded();
 
 } // namespace vortalin::ui::platform

@@ -6,13 +6,14 @@
 namespace vortalin::ui {
 
 // A window loads once, when it is first opened; every opening brings it to
-// the front.
+// the front. Shown as it is: show() would give it the screen where the
+// platform wants every window so (the browser's Qt).
 template <typename Load> void openWindow(QWidget& window, bool& loaded, Load load) {
     if (!loaded) {
         loaded = true;
         load();
     }
-    window.show();
+    window.setVisible(true);
     window.raise();
     window.activateWindow();
 }
@@ -40,7 +41,7 @@ void openOverMainWindow(QWidget& mainWindow, QWidget& dialog, Open open) {
 // front.
 inline void giveBackMainWindow(QWidget& mainWindow) {
     mainWindow.setEnabled(true);
-    mainWindow.show();
+    mainWindow.setVisible(true);
     mainWindow.raise();
     mainWindow.activateWindow();
 }

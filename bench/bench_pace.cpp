@@ -1,0 +1,159 @@
+// The game's pace wherever it runs, the browser included (no threads, no
+// QtTest): a bare flight step, the longest flight drawn on the real main
+// window at the machine's speed, then a flight of about 200,000 steps at the
+// player's pace with the about box asked for halfway through it.
+#include "game/constants.h"
+#include "game/flight.h"
+#include "game/memoryboard.h"
+#include "ui/application.h"
+#include "ui/form2.h"
+#include "ui/form6.h"
+#include "ui/speed.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+
+using namespace vortalin;
+
+namespace {
+
+constexpr int slowest = 600; // 2200 x 600 = 1,320,000 steps
+constexpr double centreX = 960, centreY = 700, orbitRadius = 200;
+constexpr long long pacedSteps = 200000;
+
+// A shot in a near-circular orbit around a black hole, nine planets around
+// it disturbing the orbit; the trail stays in sight.
+void setUpField(GameState& state) {
+    state = GameState{};
+    PlanetTable& p = state.planets;
+    const auto body = [&](int row, double x, double y, double kind, double radius, double mass) {
+        p.x(row) = x, p.y(row) = y, p.kind(row) = kind, p.radius(row) = radius;
+        p.mass(row) = mass;
+    };
+    body(1, centreX, centreY, kind::blackHole, blackHoleRadius, blackHoleMass);
+    for (int k = 0; k < 9; ++k) {
+        const double a = k * 2 * 3.141592653589793 / 9;
+        body(k + 2, centreX + 850 * std::cos(a), centreY + 650 * std::sin(a), 1 + k % 4, 35,
+             3.97e24);
+    }
+    state.ships.x(0) = state.ships.x(1) = 1800;
+    state.ships.y(0) = 100, state.ships.y(1) = 1400;
+    state.options[Option::planetCount] = maxBodies;
+    state.options[Option::animationDelay] = slowest;
+}
+
+struct Flight {
+    ShotResult result;
+    double seconds = 0;
+    double stepsPerSecond() const { return double(result.steps) / seconds; }
+};
+
+Flight flyOrbit(Game& game) {
+    const double speed =
+        std::sqrt(-gravitationalConstant * blackHoleMass / (orbitRadius * metresPerPixel));
+    double dt = 5;
+    QElapsedTimer clock;
+    clock.start();
+    const ShotResult result =
+        simulateShot(game, centreX * metresPerPixel, (centreY - orbitRadius) * metresPerPixel,
+                     speed, 0, dt, maxBodies - 1);
+    return {result, double(clock.nsecsElapsed()) / 1e9};
+}
+
+// A pebble that stops the shot without pulling it (a row past the body
+// count), where the orbit first passes at about step `steps`.
+void placePebble(GameState& state, long long steps) {
+    GameState headlessState;
+    MemoryBoard memory({1280, 1024}, true);
+    GameRandom random(1);
+    Game headless{headlessState, memory, memory, random};
+    setUpField(headlessState);
+    flyOrbit(headless);
+    const auto& points = memory.points;
+    const auto untouched = [&](std::size_t at) {
+        for (std::size_t i = 0; i + 100 < at; ++i)
+            if (std::hypot(points[i].x - points[at].x, points[i].y - points[at].y) < 0.05)
+                return false;
+        return true;
+    };
+    std::size_t at = std::size_t(steps - 1);
+    while (at + 1000 < points.size() && !untouched(at))
+        at += 1000;
+    setUpField(state);
+    const int row = maxBodies + 1;
+    state.planets.x(row) = points[at].x, state.planets.y(row) = points[at].y;
+    state.planets.kind(row) = 1, state.planets.radius(row) = 0.01;
+}
+
+int run(ui::Application& app) {
+    GameState bareState;
+    MemoryBoard memory({1280, 1024}, false);
+    GameRandom bareRandom(1);
+    Game bare{bareState, memory, memory, bareRandom};
+    setUpField(bareState);
+    const Flight bareFlight = flyOrbit(bare);
+
+    ui::Form2& form = app.form2();
+    form.messageSink = [](const QString&) {};
+    Game& game = app.game();
+    app.setPaced(false);
+    setUpField(game.state);
+    form.drawplanet();
+    const Flight animated = flyOrbit(game);
+    form.repaint();
+
+    app.setPaced(true);
+    placePebble(game.state, pacedSteps);
+    form.drawplanet();
+    form.repaint();
+    // Halfway, the player asks for the about box; it must open during the
+    // flight, not after it.
+    const double expected = double(pacedSteps) / ui::fastestStepsPerSecond;
+    long long askedAtStep = 0;
+    bool opened = false;
+    QTimer::singleShot(int(expected * 500), &form, [&] {
+        askedAtStep = form.yields();
+        form.about->trigger();
+        opened = app.form6().isVisible() && game.shotInFlight;
+    });
+    const long long yieldsBefore = form.yields();
+    const Flight paced = flyOrbit(game);
+    app.form6().hide();
+    const double ratio = paced.seconds / (double(paced.result.steps) / ui::fastestStepsPerSecond);
+
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("bare_steps_per_second: %.0f\n", bareFlight.stepsPerSecond());
+    std::printf("animated_steps_per_second: %.0f (%lld steps in %.2f s)\n",
+                animated.stepsPerSecond(), animated.result.steps, animated.seconds);
+    std::printf("paced_flight_steps: %lld\n", paced.result.steps);
+    std::printf("paced_seconds: %.3f (expected %.3f, ratio %.3f)\n", paced.seconds,
+                double(paced.result.steps) / ui::fastestStepsPerSecond, ratio);
+    std::printf("about_box_mid_flight: %s at step %lld of %lld\n", opened ? "opened" : "NOT opened",
+                askedAtStep - yieldsBefore, paced.result.steps);
+    std::printf("bench_pace: done\n");
+    std::fflush(stdout);
+    const bool ok = animated.result.outcome == ShotOutcome::limit &&
+                    paced.result.outcome == ShotOutcome::body && opened;
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+#ifndef Q_OS_WASM // the browser has its one platform
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    QApplication qtApp(argc, argv);
+    ui::Application app;
+    app.form2().showMaximized();
+    // From inside the event loop, as the game's own flights run: in the
+    // browser only a running loop can wait for the next frame.
+    QTimer::singleShot(500, &app.form2(), [&app] { QCoreApplication::exit(run(app)); });
+    return QApplication::exec();
+}

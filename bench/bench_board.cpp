@@ -37,7 +37,7 @@ using namespace vortalin;
 
 namespace {
 
-using bench::centreX, bench::centreY, bench::orbitRadius, bench::setUpField;
+using bench::centreX, bench::centreY, bench::launchIntoOrbit, bench::placePebble, bench::setUpField;
 
 struct Flight {
     ShotResult result;
@@ -52,47 +52,16 @@ double cpuSeconds() {
 
 // The orbit, from the field as it stands.
 Flight flyOrbit(Game& game) {
-    const double speed =
-        std::sqrt(-gravitationalConstant * blackHoleMass / (orbitRadius * metresPerPixel));
-    double dt = 5;
     const double cpuBefore = cpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    const ShotResult result =
-        simulateShot(game, centreX * metresPerPixel, (centreY - orbitRadius) * metresPerPixel,
-                     speed, 0, dt, maxBodies - 1);
+    const ShotResult result = launchIntoOrbit(game);
     return {result, double(clock.nsecsElapsed()) / 1e9, cpuSeconds() - cpuBefore};
 }
 
 Flight fly(Game& game) {
     setUpField(game.state);
     return flyOrbit(game);
-}
-
-// A pebble that stops and does not pull (a row past the body count), where
-// the orbit first passes at about step `steps`: found by flying the orbit
-// headless and taking a spot no earlier lap came near.
-void placePebble(GameState& state, long long steps) {
-    GameState headlessState;
-    MemoryBoard memory({1280, 1024}, true);
-    GameRandom random(1);
-    Game headless{headlessState, memory, memory, random};
-    setUpField(headlessState);
-    flyOrbit(headless);
-    const auto& points = memory.points;
-    const auto untouched = [&](std::size_t at) {
-        for (std::size_t i = 0; i + 100 < at; ++i)
-            if (std::hypot(points[i].x - points[at].x, points[i].y - points[at].y) < 0.05)
-                return false;
-        return true;
-    };
-    std::size_t at = std::size_t(steps - 1);
-    while (at + 1000 < points.size() && !untouched(at))
-        at += 1000;
-    setUpField(state);
-    const int row = maxBodies + 1;
-    state.planets.x(row) = points[at].x, state.planets.y(row) = points[at].y;
-    state.planets.kind(row) = 1, state.planets.radius(row) = 0.01;
 }
 
 // Menu commands posted from another thread while a flight runs, as a

@@ -23,7 +23,7 @@ using namespace vortalin;
 
 namespace {
 
-using bench::centreX, bench::centreY, bench::orbitRadius, bench::setUpField;
+using bench::centreX, bench::centreY, bench::launchIntoOrbit, bench::placePebble, bench::setUpField;
 constexpr long long pacedSteps = 200000;
 
 struct Flight {
@@ -33,40 +33,10 @@ struct Flight {
 };
 
 Flight flyOrbit(Game& game) {
-    const double speed =
-        std::sqrt(-gravitationalConstant * blackHoleMass / (orbitRadius * metresPerPixel));
-    double dt = 5;
     QElapsedTimer clock;
     clock.start();
-    const ShotResult result =
-        simulateShot(game, centreX * metresPerPixel, (centreY - orbitRadius) * metresPerPixel,
-                     speed, 0, dt, maxBodies - 1);
+    const ShotResult result = launchIntoOrbit(game);
     return {result, double(clock.nsecsElapsed()) / 1e9};
-}
-
-// A pebble that stops the shot without pulling it (a row past the body
-// count), where the orbit first passes at about step `steps`.
-void placePebble(GameState& state, long long steps) {
-    GameState headlessState;
-    MemoryBoard memory({1280, 1024}, true);
-    GameRandom random(1);
-    Game headless{headlessState, memory, memory, random};
-    setUpField(headlessState);
-    flyOrbit(headless);
-    const auto& points = memory.points;
-    const auto untouched = [&](std::size_t at) {
-        for (std::size_t i = 0; i + 100 < at; ++i)
-            if (std::hypot(points[i].x - points[at].x, points[i].y - points[at].y) < 0.05)
-                return false;
-        return true;
-    };
-    std::size_t at = std::size_t(steps - 1);
-    while (at + 1000 < points.size() && !untouched(at))
-        at += 1000;
-    setUpField(state);
-    const int row = maxBodies + 1;
-    state.planets.x(row) = points[at].x, state.planets.y(row) = points[at].y;
-    state.planets.kind(row) = 1, state.planets.radius(row) = 0.01;
 }
 
 int run(ui::Application& app) {

@@ -20,6 +20,11 @@ inline constexpr const char* mapConnectionLost =
 inline constexpr const char* mapNameTooLong = "il nome del file è troppo lungo";
 inline constexpr const char* mapPlantedLink =
     "il file è un collegamento simbolico che un altro utente ha messo nella cartella condivisa";
+inline constexpr const char* mapReplaced =
+    "il file è stato sostituito o eliminato durante il salvataggio; non è stato scritto nulla";
+inline constexpr const char* mapSharedHardLink =
+    "il file ha anche altri nomi: nella cartella condivisa potrebbe essere un collegamento che un "
+    "altro utente ha messo al posto della mappa";
 inline constexpr const char* mapTooManyFiles = "ci sono troppi file aperti";
 inline constexpr const char* mapTooShort = "il file è troppo corto per essere una mappa";
 inline constexpr const char* mapNotFinite = "il file contiene valori che non sono numeri";

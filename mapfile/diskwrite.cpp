@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <climits>
@@ -23,6 +24,24 @@
 #endif
 
 namespace vortalin {
+
+namespace {
+
+std::function<void(SaveStep)>& saveStepHook() {
+    static std::function<void(SaveStep)> hook;
+    return hook;
+}
+
+void reach(SaveStep step) {
+    if (const auto& hook = saveStepHook())
+        hook(step);
+}
+
+} // namespace
+
+void setSaveStepHook(std::function<void(SaveStep)> hook) {
+    saveStepHook() = std::move(hook);
+}
 
 #ifdef Q_OS_UNIX
 
@@ -110,6 +129,13 @@ std::pair<std::string, std::string> splitPath(const std::string& path) {
     return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
+// A sticky folder that anyone may write to, as /tmp: other users put names
+// of their own beside the player's there.
+bool openToAll(const struct stat& folder) {
+    constexpr mode_t sharedWithAll = S_ISVTX | S_IWOTH;
+    return (folder.st_mode & sharedWithAll) == sharedWithAll;
+}
+
 // The rule of Linux's fs.protected_symlinks: in a sticky folder that anyone
 // may write to, a link is followed only when it belongs to the one who
 // follows it or to the folder's owner. Otherwise another user could point
@@ -118,9 +144,7 @@ bool mayFollow(int folder, const struct stat& link) {
     struct stat dir {};
     if (::fstat(folder, &dir) != 0)
         return false;
-    constexpr mode_t sharedWithAll = S_ISVTX | S_IWOTH;
-    return link.st_uid == ::geteuid() || (dir.st_mode & sharedWithAll) != sharedWithAll ||
-           link.st_uid == dir.st_uid;
+    return link.st_uid == ::geteuid() || !openToAll(dir) || link.st_uid == dir.st_uid;
 }
 
 // Moves `place` to where the link at it points: 0 or the system's error.
@@ -297,19 +321,49 @@ int readCovered(int fd, qint64 oldSize, qint64 size, std::string& old) {
     return 0;
 }
 
-// As a save without a file beside the map must: over the existing map file
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether the name still leads to the file that was found, not followed.
+bool stillThere(const Place& place, const struct stat& found) {
+    struct stat now {};
+    return ::fstatat(place.folder.get(), place.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+           sameFile(now, found);
+}
+
+// Another user may have put any file at the name since it was found (in a
+// sticky folder, a hard link to a file of the player's): only the very
+// file found is written over. Nor, in a sticky folder open to all, one with
+// other names: where fs.protected_hardlinks is off (the kernel's default),
+// another user may have linked there a file that is not theirs.
+std::optional<MapFileResult> notToWriteOver(const Place& place, const struct stat& found,
+                                            const struct stat& opened) {
+    if (!sameFile(opened, found) || !S_ISREG(opened.st_mode))
+        return MapFileResult::replaced;
+    struct stat folder {};
+    if (::fstat(place.folder.get(), &folder) != 0)
+        return whyWriteFailed(errno);
+    if (opened.st_nlink > 1 && openToAll(folder))
+        return MapFileResult::sharedHardLink;
+    return std::nullopt;
+}
+
+// As a save without a file beside the map must: over the map file `found`
 // itself (never a new one, never through a link), opened for reading and
 // writing and not cut short first.
-DiskSave writeOver(const Place& place, int folderRefusal, const char* data, qint64 size) {
+DiskSave writeOver(const Place& place, const struct stat& found, const char* data, qint64 size) {
     const Descriptor file(::openat(place.folder.get(), place.name.c_str(),
                                    O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file) // a missing map is the folder's refusal; a link here came after the check
-        return {whyWriteFailed(errno == ENOENT ? folderRefusal : errno)};
+    if (!file) {
+        const int error = errno;
+        return {stillThere(place, found) ? whyWriteFailed(error) : MapFileResult::replaced};
+    }
     struct stat info {};
     if (::fstat(file.get(), &info) != 0)
         return {whyWriteFailed(errno)};
-    if (!S_ISREG(info.st_mode))
-        return {MapFileResult::notAFile};
+    if (const auto refused = notToWriteOver(place, found, info))
+        return {*refused};
     std::string old;
     if (const int error = readCovered(file.get(), qint64(info.st_size), size, old))
         return {whyWriteFailed(error)}; // no copy to fall back on: leave it be
@@ -317,22 +371,13 @@ DiskSave writeOver(const Place& place, int folderRefusal, const char* data, qint
     int error = writeAll(file.get(), 0, data, size, written);
     if (!error)
         error = settle(file.get(), size);
-    if (error)
-        return {whyWriteFailed(error), !putBack(file.get(), old, written, qint64(info.st_size))};
-    return {};
+    if (!error)
+        return {};
+    reach(SaveStep::puttingBack);
+    return {whyWriteFailed(error), !putBack(file.get(), old, written, qint64(info.st_size))};
 }
 
 } // namespace
-
-int writeThrough(QFileDevice& file, qint64 offset, const char* data, qint64 size, qint64& written) {
-    written = 0;
-    const int fd = file.handle();
-    if (fd < 0)
-        return EBADF;
-    if (const int error = writeAll(fd, offset, data, size, written))
-        return error;
-    return syncFile(fd);
-}
 
 DiskSave putMapBytes(const QString& path, const char* data, qint64 size) {
     Place place;
@@ -343,11 +388,18 @@ DiskSave putMapBytes(const QString& path, const char* data, qint64 size) {
     int refusal = 0;
     if (const auto replaced = replaceWhole(place, existing, data, size, refusal))
         return {*replaced};
-    return writeOver(place, refusal, data, size);
+    reach(SaveStep::writingInPlace);
+    if (!existing) // nothing to write over: a file that came meanwhile is not the player's
+        return {whyWriteFailed(refusal)};
+    return writeOver(place, *existing, data, size);
 }
 
 #else
 
+namespace {
+
+// Writes `size` bytes at `offset` of an open file and pushes them to the
+// disk: 0, or why not; `written` counts the bytes that reached the file.
 int writeThrough(QFileDevice& file, qint64 offset, const char* data, qint64 size, qint64& written) {
     written = 0;
     if (!file.seek(offset))
@@ -358,8 +410,6 @@ int writeThrough(QFileDevice& file, qint64 offset, const char* data, qint64 size
         return 0;
     return file.error() == QFileDevice::ResourceError ? ENOSPC : unnamedSystemError;
 }
-
-namespace {
 
 // The safe way: a complete temporary file beside the map, renamed over it.
 // Empty when the folder takes no file beside the map, or no rename: then
@@ -399,21 +449,26 @@ DiskSave writeOver(const QString& path, const char* data, qint64 size) {
     int error = writeThrough(file, 0, data, size, written);
     if (!error && oldSize > size && (!file.resize(size) || file.size() != size))
         error = unnamedSystemError;
-    if (error)
-        return {whyWriteFailed(error), !putBack(file, old, oldSize)};
-    return {};
+    if (!error)
+        return {};
+    reach(SaveStep::puttingBack);
+    return {whyWriteFailed(error), !putBack(file, old, oldSize)};
 }
 
 } // namespace
 
 DiskSave putMapBytes(const QString& path, const char* data, qint64 size) {
-    if (const QFileInfo target(path); target.exists() && !target.isFile())
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
         return {whySaveFailed(path, QFileDevice::NoError)};
+    const bool existed = target.exists();
     QSaveFile file(path);
     if (const auto replaced = replaceWhole(file, data, size))
         return {*replaced};
-    if (!QFileInfo(path).isFile())
-        return {whySaveFailed(path, file.error())}; // a new map needs a folder that takes files
+    reach(SaveStep::writingInPlace);
+    // A new map needs a folder that takes files; one come meanwhile is not the player's.
+    if (!existed || !QFileInfo(path).isFile())
+        return {whySaveFailed(path, file.error())};
     return writeOver(path, data, size);
 }
 

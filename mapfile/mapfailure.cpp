@@ -165,6 +165,10 @@ const char* reasonText(MapFileResult result) {
         return text::mapNameTooLong;
     case MapFileResult::plantedLink:
         return text::mapPlantedLink;
+    case MapFileResult::replaced:
+        return text::mapReplaced;
+    case MapFileResult::sharedHardLink:
+        return text::mapSharedHardLink;
     case MapFileResult::tooManyFiles:
         return text::mapTooManyFiles;
     case MapFileResult::tooShort:

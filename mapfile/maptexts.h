@@ -20,13 +20,19 @@ inline constexpr const char* mapConnectionLost =
 inline constexpr const char* mapNameTooLong = "il nome del file è troppo lungo";
 inline constexpr const char* mapPlantedLink =
     "il file è un collegamento simbolico che un altro utente ha messo nella cartella condivisa";
+inline constexpr const char* mapReplaced =
+    "il file è stato sostituito o eliminato durante il salvataggio; non è stato scritto nulla";
+inline constexpr const char* mapSharedHardLink =
+    "il file ha anche altri nomi: nella cartella condivisa potrebbe essere un collegamento che un "
+    "altro utente ha messo al posto della mappa";
 inline constexpr const char* mapTooManyFiles = "ci sono troppi file aperti";
 inline constexpr const char* mapTooShort = "il file è troppo corto per essere una mappa";
 inline constexpr const char* mapNotFinite = "il file contiene valori che non sono numeri";
 inline constexpr const char* mapSystemError = "il sistema non ha permesso l'operazione";
-inline constexpr const char* mapStorageRefused =
-    "il browser non ha permesso di conservarla; la mappa salvata prima con questo nome è rimasta "
-    "com'era";
+inline constexpr const char* mapStorageRefused = "il browser non ha permesso di conservarla";
+// After that, when a map of that name was there before the save.
+inline constexpr const char* mapEarlierKept =
+    "; la mappa salvata prima con questo nome è rimasta com'era";
 // After the reason, when neither the new map nor the old one could be written whole.
 inline constexpr const char* mapOldFileHarmed =
     "; il file che c'era è rimasto in parte sovrascritto";

@@ -250,14 +250,27 @@ void TestForm5::failedLoadStillClosesAndEnablesTheMainWindow() {
 
 void TestForm5::saveTheStorageRefusesChangesNoTable_data() {
     QTest::addColumn<bool>("kept");
-    QTest::newRow("kept") << true;
-    QTest::newRow("refused") << false;
+    QTest::addColumn<bool>("earlier"); // a map of that name was there before
+    QTest::addColumn<QString>("said");
+    QTest::newRow("kept") << true << false << QString();
+    QTest::newRow("kept over an earlier map") << true << true << QString();
+    QTest::newRow("refused, no map of that name before")
+        << false << false
+        << "Impossibile salvare la mappa: il browser non ha permesso di conservarla";
+    QTest::newRow("refused, the earlier map left as it was")
+        << false << true
+        << "Impossibile salvare la mappa: il browser non ha permesso di conservarla; la mappa "
+           "salvata prima con questo nome è rimasta com'era";
 }
 
 // In the browser a written map is only safe once its storage took it; when
 // that refuses, the player is told and the game stays as before the save.
 void TestForm5::saveTheStorageRefusesChangesNoTable() {
     QFETCH(bool, kept);
+    QFETCH(bool, earlier);
+    QFETCH(QString, said);
+    if (earlier)
+        touch(m_dir.filePath("a.vmp"));
     m_state.options[Option::planetCount] = 2; // the save clears the third body
     const GameState before = m_state;
     QStringList asked;
@@ -273,10 +286,7 @@ void TestForm5::saveTheStorageRefusesChangesNoTable() {
         QVERIFY(m_board.messages.empty());
         QCOMPARE(m_state.planets.kind(3), 0.0);
     } else {
-        QCOMPARE(m_board.messages, std::vector<std::string>{
-                                       "Impossibile salvare la mappa: il browser non ha permesso "
-                                       "di conservarla; la mappa salvata prima con questo nome è "
-                                       "rimasta com'era"});
+        QCOMPARE(m_board.messages, std::vector<std::string>{said.toStdString()});
         QCOMPARE(m_state.planets, before.planets);
     }
     QVERIFY(!m_form->isVisible());

@@ -156,9 +156,7 @@ ino_t inode(const QString& path) {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
-#endif
 
-#ifdef Q_OS_LINUX
 // Three bodies of eightBodies(3) as a save leaves them: the rest cleared.
 GameState threeSaved() {
     GameState s = eightBodies(3);
@@ -173,9 +171,69 @@ bool put(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
+// What swapIn can put at a map's name.
+bool isSwap(const QString& what) {
+    return what == "hard link" || what == "symbolic link" || what == "new file";
+}
+
+// In a child, as another process in the middle of a save: puts at `file`'s
+// name a hard link to `other`, a symbolic link to it, or a new file with
+// `bytes`, in one rename. A folder closed to new files is opened meanwhile.
+bool swapIn(const QString& what, const QString& file, const QString& other,
+            const QByteArray& bytes) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(file).path());
+    const QByteArray to = QFile::encodeName(file);
+    const QByteArray from = QFile::encodeName(other);
+    const QByteArray swap = folder + "/.swap";
+    struct stat info {};
+    if (::stat(folder.constData(), &info) != 0 ||
+        ::chmod(folder.constData(), info.st_mode | S_IWUSR) != 0)
+        return false;
+    const bool made = what == "hard link"       ? ::link(from.constData(), swap.constData()) == 0
+                      : what == "symbolic link" ? ::symlink(from.constData(), swap.constData()) == 0
+                                                : put(QFile::decodeName(swap), bytes);
+    const bool swapped = made && ::rename(swap.constData(), to.constData()) == 0;
+    return ::chmod(folder.constData(), info.st_mode & 07777) == 0 && swapped;
+}
+#endif
+
+#ifdef Q_OS_LINUX
+// In a child run by root: nobody, whom permission bits bind, who may take
+// root's part again for a moment (see asRoot).
+int becomeOrdinaryUserKeepingRootIn(const QString& folder) {
+    if (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 0) != 0 ||
+        setresuid(65534, 65534, 0) != 0)
+        return cannotDropRoot;
+    return access(QFile::encodeName(folder).constData(), X_OK) == 0 ? 0 : cannotReach;
+}
+
+// Runs `work` as root, as another user would act on a shared folder.
+bool asRoot(const std::function<bool()>& work) {
+    if (seteuid(0) != 0)
+        return false;
+    const bool done = work();
+    return seteuid(65534) == 0 && done;
+}
+
+// The kernel takes these files' settings in one write each.
+bool setProcess(const char* file, const QByteArray& setting) {
+    const int fd = ::open(file, O_WRONLY | O_CLOEXEC);
+    const bool set = fd >= 0 && ::write(fd, setting.constData(), size_t(setting.size())) ==
+                                    ssize_t(setting.size());
+    return ::close(fd) == 0 && set;
+}
+
 // In a child: a mount namespace of its own, so that what it mounts goes
-// away with it and no other process sees it.
+// away with it and no other process sees it. An ordinary user gets one
+// inside a user namespace of its own, where the system allows that.
 bool ownMounts() {
+    if (geteuid() != 0) {
+        const QByteArray uid = QByteArray::number(geteuid()), gid = QByteArray::number(getegid());
+        if (unshare(CLONE_NEWUSER) != 0 || !setProcess("/proc/self/setgroups", "deny") ||
+            !setProcess("/proc/self/uid_map", "0 " + uid + " 1") ||
+            !setProcess("/proc/self/gid_map", "0 " + gid + " 1"))
+            return false;
+    }
     return unshare(CLONE_NEWNS) == 0 &&
            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
@@ -273,9 +331,9 @@ private slots:
     void saveThatCannotWriteKeepsTheOldMap();
     void onlyAFolderThatRefusesLeadsToWritingInPlace_data();
     void onlyAFolderThatRefusesLeadsToWritingInPlace();
-    void aFullDeviceRefusesTheBytesAsNoSpace();
     void saveIntoAFolderThatTakesNoNewFile_data();
     void saveIntoAFolderThatTakesNoNewFile();
+    void saveOverAnotherUsersMapInASharedFolder_data();
     void saveOverAnotherUsersMapInASharedFolder();
     void aLinkIsFollowedOnlyWhereTheKernelWould_data();
     void aLinkIsFollowedOnlyWhereTheKernelWould();
@@ -421,25 +479,6 @@ void TestMapFile::saveThatCannotWriteKeepsTheOldMap() {
 #endif
 }
 
-// A device that is always full: the system's own "no space" reaches the player.
-void TestMapFile::aFullDeviceRefusesTheBytesAsNoSpace() {
-#ifdef Q_OS_LINUX
-    QFile full("/dev/full");
-    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        QSKIP("this machine has no /dev/full");
-    const MapBytes bytes = encodeMap(eightBodies(3).planets, eightBodies(3).ships);
-    qint64 written = -1;
-    const int error =
-        writeThrough(full, 0, reinterpret_cast<const char*>(bytes.data()), 888, written);
-    QCOMPARE(error, ENOSPC);
-    QCOMPARE(written, 0);
-    QCOMPARE(QString::fromUtf8(reasonText(whyWriteFailed(error))),
-             QString("non c'è abbastanza spazio sul disco"));
-#else
-    QSKIP("needs /dev/full");
-#endif
-}
-
 // Real failures, each in a child of its own. Only a folder that refuses the
 // temporary file or the rename leads to writing over the map in place; any
 // other failure leaves the old map as it was, and the player reads that
@@ -463,8 +502,6 @@ void TestMapFile::onlyAFolderThatRefusesLeadsToWritingInPlace() {
     QFETCH(QString, setUp);
     QFETCH(MapFileResult, result);
     QFETCH(QString, reason);
-    if (setUp != "files" && geteuid() != 0)
-        QSKIP("mounting a disk or a file needs root");
     QDir(path("disk")).removeRecursively(); // the last row's
     QVERIFY(QDir(m_dir.path()).mkpath("disk"));
     const QString disk = path("disk");
@@ -512,24 +549,38 @@ void TestMapFile::onlyAFolderThatRefusesLeadsToWritingInPlace() {
 
 // Maps in a folder the player cannot add files to: a writable map file is
 // written over in place, and a failed write leaves the old map as it was.
+// Where the map is swapped meanwhile (the folder opened for a moment), or
+// a file appears where there was none, nothing is written at all.
 void TestMapFile::saveIntoAFolderThatTakesNoNewFile_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("oldSize"); // -1: no file there
     QTest::addColumn<bool>("mapWritable");
     QTest::addColumn<int>("sizeLimit"); // 0: none
+    QTest::addColumn<QString>("meanwhile");
     QTest::addColumn<MapFileResult>("result");
-    QTest::newRow("writable map") << "duello.vmp" << 888 << true << 0 << MapFileResult::done;
+    QTest::newRow("writable map") << "duello.vmp" << 888 << true << 0 << "" << MapFileResult::done;
     QTest::newRow("longer writable file")
-        << "duello.vmp" << 2000 << true << 0 << MapFileResult::done;
+        << "duello.vmp" << 2000 << true << 0 << "" << MapFileResult::done;
     QTest::newRow("shorter writable file")
-        << "duello.vmp" << 100 << true << 0 << MapFileResult::done;
+        << "duello.vmp" << 100 << true << 0 << "" << MapFileResult::done;
     QTest::newRow("read-only map")
-        << "duello.vmp" << 888 << false << 0 << MapFileResult::noPermission;
-    QTest::newRow("no map yet") << "nuova.vmp" << -1 << true << 0 << MapFileResult::noPermission;
+        << "duello.vmp" << 888 << false << 0 << "" << MapFileResult::noPermission;
+    QTest::newRow("no map yet") << "nuova.vmp" << -1 << true << 0 << ""
+                                << MapFileResult::noPermission;
     QTest::newRow("size limit over a map")
-        << "duello.vmp" << 888 << true << 500 << MapFileResult::diskFull;
+        << "duello.vmp" << 888 << true << 500 << "" << MapFileResult::diskFull;
     QTest::newRow("size limit over a short file")
-        << "duello.vmp" << 100 << true << 500 << MapFileResult::diskFull;
+        << "duello.vmp" << 100 << true << 500 << "" << MapFileResult::diskFull;
+    QTest::newRow("size limit, and the old bytes refused too")
+        << "duello.vmp" << 888 << true << 500 << "put-back refused" << MapFileResult::diskFull;
+    QTest::newRow("the map swapped for a hard link to another file")
+        << "duello.vmp" << 888 << true << 0 << "hard link" << MapFileResult::replaced;
+    QTest::newRow("the map swapped for a symbolic link")
+        << "duello.vmp" << 888 << true << 0 << "symbolic link" << MapFileResult::replaced;
+    QTest::newRow("the map swapped for another file")
+        << "duello.vmp" << 888 << true << 0 << "new file" << MapFileResult::replaced;
+    QTest::newRow("no map yet, a file appears meanwhile")
+        << "nuova.vmp" << -1 << true << 0 << "new file" << MapFileResult::noPermission;
 }
 
 void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
@@ -538,6 +589,7 @@ void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
     QFETCH(int, oldSize);
     QFETCH(bool, mapWritable);
     QFETCH(int, sizeLimit);
+    QFETCH(QString, meanwhile);
     QFETCH(MapFileResult, result);
     QDir(path("shared")).removeRecursively(); // the last row's
     QVERIFY(QDir(m_dir.path()).mkpath("shared"));
@@ -551,26 +603,46 @@ void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
             QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
         QFile::setPermissions(file, mapWritable ? all | write : all);
     }
+    // Another file of the player's, which a swap puts at the map's name.
+    const QString precious = path("importante.txt");
+    const QByteArray preciousBytes = "il lavoro di una settimana\n";
+    writeFile(precious, preciousBytes);
     const ino_t before = inode(file);
     const auto enter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
                        QFileDevice::ExeOther;
     QFile::setPermissions(path("shared"), enter); // nobody adds files, owner included
     QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
+    if (geteuid() == 0) { // the player, nobody, owns them
+        for (const QString& own : {path("shared"), precious})
+            QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+    }
 
     const GameState board = eightBodies(3);
     const std::string expectedSaid =
         result == MapFileResult::done
             ? std::string()
-            : std::string("Impossibile salvare la mappa: ") + reasonText(result);
+            : std::string("Impossibile salvare la mappa: ") + reasonText(result) +
+                  (meanwhile == "put-back refused"
+                       ? "; il file che c'era è rimasto in parte sovrascritto"
+                       : "");
     const int status = inChild([&] {
         if (const int refused = becomeOrdinaryUserIn(path("shared")))
             return refused;
         if (sizeLimit > 0 && !limitFileSize(rlim_t(sizeLimit)))
             return cannotSetUp;
+        bool setUp = true;
+        setSaveStepHook([&](SaveStep step) {
+            if (step == SaveStep::puttingBack && meanwhile == "put-back refused")
+                setUp = limitFileSize(0); // not a byte more, not even the old ones
+            if (step == SaveStep::writingInPlace && isSwap(meanwhile))
+                setUp = swapIn(meanwhile, file, precious, preciousBytes);
+        });
         Fixture f;
         f.state = board;
         const bool same = saveMapFile(f.game, file) == result;
         const std::string said = f.board.messages.empty() ? "" : f.board.messages.front();
+        if (!setUp)
+            return cannotSetUp;
         return same && said == expectedSaid && f.board.messages.size() <= 1 ? 0 : 1;
     });
     QFile::setPermissions(path("shared"), enter | QFileDevice::WriteOwner);
@@ -578,19 +650,25 @@ void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
         QSKIP(why);
     QCOMPARE(status, 0);
 
+    GameState saved = board;
+    for (int row = 4; row <= 20; ++row)
+        saved.planets.clearRow(row);
+    QCOMPARE(readAll(precious), preciousBytes); // byte for byte
     if (result == MapFileResult::done) {
-        GameState saved = board;
-        for (int row = 4; row <= 20; ++row)
-            saved.planets.clearRow(row);
         QCOMPARE(readAll(file), mapBytes(saved));
         QCOMPARE(inode(file), before); // the same file, other links see the new board
+    } else if (isSwap(meanwhile)) {
+        QCOMPARE(readAll(file), preciousBytes); // what stood there then, untouched
+    } else if (meanwhile == "put-back refused") {
+        QCOMPARE(readAll(file), mapBytes(saved).left(sizeLimit) + old.mid(sizeLimit));
     } else if (oldSize >= 0) {
         QCOMPARE(readAll(file), old);
     } else {
         QVERIFY(!QFileInfo::exists(file));
     }
-    QCOMPARE(QDir(path("shared")).entryList(QDir::Files | QDir::Hidden),
-             oldSize >= 0 ? QStringList{name} : QStringList{});
+    const bool named = oldSize >= 0 || meanwhile == "new file";
+    QCOMPARE(QDir(path("shared")).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             named ? QStringList{name} : QStringList{});
 #else
     QSKIP("needs Unix permissions");
 #endif
@@ -598,40 +676,90 @@ void TestMapFile::saveIntoAFolderThatTakesNoNewFile() {
 
 // A folder for all with the sticky bit, as /tmp: a temporary file may be
 // made there, but not renamed over a map someone else owns, even a map the
-// player may write. The map is written over in place and stays its owner's.
+// player may write. The map is written over in place and stays its owner's;
+// but not when another user swaps it for something else during the save,
+// nor when it has other names, which another user may have linked to a
+// file that is not theirs.
+void TestMapFile::saveOverAnotherUsersMapInASharedFolder_data() {
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<MapFileResult>("result");
+    QTest::newRow("another user's map") << "" << MapFileResult::done;
+    QTest::newRow("swapped for a hard link to the player's file")
+        << "hard link" << MapFileResult::replaced;
+    QTest::newRow("swapped for a symbolic link to the player's file")
+        << "symbolic link" << MapFileResult::replaced;
+    QTest::newRow("swapped for another file") << "new file" << MapFileResult::replaced;
+    QTest::newRow("a hard link to a third user's file, put there before")
+        << "planted hard link" << MapFileResult::sharedHardLink;
+}
+
 void TestMapFile::saveOverAnotherUsersMapInASharedFolder() {
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
+    QFETCH(QString, meanwhile);
+    QFETCH(MapFileResult, result);
     if (geteuid() != 0)
         QSKIP("needs root, to own a map that another user then saves over");
+    for (const char* folder : {"sticky", "home"}) {
+        QDir(path(folder)).removeRecursively(); // the last row's
+        QVERIFY(QDir(m_dir.path()).mkpath(folder));
+    }
     const QString shared = path("sticky");
-    QVERIFY(QDir(m_dir.path()).mkpath("sticky"));
     const QString file = shared + "/duello.vmp";
-    writeFile(file, mapBytes(eightBodies(8)));
-    QVERIFY(::chmod(QFile::encodeName(file).constData(), 0666) == 0);
-    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const QString precious = path("home/importante.txt"); // the player's
+    const QByteArray preciousBytes = "il lavoro di una settimana\n";
+    writeFile(precious, preciousBytes);
+    QCOMPARE(::chown(QFile::encodeName(precious).constData(), 65534, 65534), 0);
+    if (meanwhile == "planted hard link") {
+        // A file of a third user's that the player may write, linked by a fourth.
+        QCOMPARE(::chmod(QFile::encodeName(precious).constData(), 0666), 0);
+        QCOMPARE(::chown(QFile::encodeName(precious).constData(), 65533, 65533), 0);
+        QCOMPARE(
+            ::link(QFile::encodeName(precious).constData(), QFile::encodeName(file).constData()),
+            0);
+    } else {
+        writeFile(file, mapBytes(eightBodies(8)));
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0666), 0);
+    }
+    QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
     QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther);
     const ino_t before = inode(file);
     const GameState board = eightBodies(3);
+    const std::vector<std::string> said =
+        result == MapFileResult::done
+            ? std::vector<std::string>{}
+            : std::vector<std::string>{std::string("Impossibile salvare la mappa: ") +
+                                       reasonText(result)};
 
     const int status = inChild([&] {
-        if (const int refused = becomeOrdinaryUserIn(shared))
+        if (const int refused = becomeOrdinaryUserKeepingRootIn(shared))
             return refused;
+        bool setUp = true;
+        setSaveStepHook([&](SaveStep step) {
+            if (step == SaveStep::writingInPlace && isSwap(meanwhile))
+                setUp = asRoot([&] { return swapIn(meanwhile, file, precious, preciousBytes); });
+        });
         Fixture f;
         f.state = board;
-        return saveMapFile(f.game, file) == MapFileResult::done && f.board.messages.empty() ? 0 : 1;
+        const bool same = saveMapFile(f.game, file) == result && f.board.messages == said;
+        if (!setUp)
+            return cannotSetUp;
+        return same && f.state == (result == MapFileResult::done ? threeSaved() : board) ? 0 : 1;
     });
     if (const char* why = whyNotSetUp(status))
         QSKIP(why);
     QCOMPARE(status, 0);
-    GameState saved = board;
-    for (int row = 4; row <= 20; ++row)
-        saved.planets.clearRow(row);
-    QCOMPARE(readAll(file), mapBytes(saved));
-    QCOMPARE(inode(file), before);
-    QCOMPARE(QFileInfo(file).ownerId(), 0u);
-    QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden), QStringList{"duello.vmp"});
+    QCOMPARE(readAll(precious), preciousBytes); // byte for byte
+    if (result == MapFileResult::done) {
+        QCOMPARE(readAll(file), mapBytes(threeSaved()));
+        QCOMPARE(inode(file), before);
+        QCOMPARE(QFileInfo(file).ownerId(), 0u);
+    } else {
+        QCOMPARE(readAll(file), preciousBytes); // what stood there then, untouched
+    }
+    QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{"duello.vmp"});
 #else
-    QSKIP("needs Unix permissions");
+    QSKIP("needs Linux users");
 #endif
 }
 
@@ -665,8 +793,8 @@ void TestMapFile::aLinkIsFollowedOnlyWhereTheKernelWould() {
     QFETCH(int, folderMode);
     QFETCH(bool, targetMounted);
     QFETCH(bool, followed);
-    if ((linkOwner == "nobody" || targetMounted) && geteuid() != 0)
-        QSKIP("planting a link as another user, or mounting the target, needs root");
+    if (linkOwner == "nobody" && geteuid() != 0)
+        QSKIP("planting a link as another user needs root");
     for (const char* folder : {"shared", "home"}) {
         QDir(path(folder)).removeRecursively(); // the last row's
         QVERIFY(QDir(m_dir.path()).mkpath(folder));
@@ -728,8 +856,9 @@ void TestMapFile::aLinkIsFollowedOnlyWhereTheKernelWould() {
 #endif
 }
 
-// A real small disk, mounted for one child alone (root only): full, or
-// mounted read-only. The old map stays whole and the player reads why.
+// A real small disk, mounted for one child alone: full, or mounted
+// read-only. The old map stays whole and the player reads why: the
+// system's own "no space" reaches the player.
 void TestMapFile::saveOnASmallDisk_data() {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QString>("reason");
@@ -741,8 +870,6 @@ void TestMapFile::saveOnASmallDisk() {
 #ifdef Q_OS_LINUX
     QFETCH(bool, readOnly);
     QFETCH(QString, reason);
-    if (geteuid() != 0)
-        QSKIP("mounting a small disk needs root");
     QVERIFY(QDir(m_dir.path()).mkpath("disk"));
     const QString disk = path("disk");
     const QByteArray oldBytes = mapBytes(eightBodies(8));
@@ -776,7 +903,8 @@ void TestMapFile::saveOnASmallDisk() {
         return refused && told && kept && clean ? 0 : 1;
     });
     if (status == cannotSetUp)
-        QSKIP("this machine lets no process mount a disk of its own");
+        QSKIP("this machine lets this user mount no disk of its own (needs root, or user "
+              "namespaces)");
     QCOMPARE(status, 0);
 #else
     QSKIP("needs Linux mount namespaces");

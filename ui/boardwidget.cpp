@@ -33,8 +33,7 @@ QSize deviceSize(QSize board, double ratio) {
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent)
-    : QWidget(parent), m_starfield(starfieldPicture()), m_stock(stockPictures()),
-      m_set(&picturesFor(1)) {
+    : QWidget(parent), m_boardSet(&picturesFor(1)), m_set(m_boardSet) {
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted, black first
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -323,7 +322,7 @@ void BoardWidget::setPicture(ImageArray array, int index, std::optional<int> sto
     const PictureElement before = *e;
     const bool known = stock && *stock >= 0 && *stock < stockCount;
     e->stock = known ? stock : std::nullopt;
-    e->picture = known ? m_stock[std::size_t(*stock)] : QImage();
+    e->picture = known ? m_boardSet->stock[std::size_t(*stock)] : QImage();
     pictureChanged(before, *e);
 }
 

@@ -52,13 +52,14 @@ public:
 
     const PictureElement& Image1(int k) const { return m_bodies.at(std::size_t(k)); }
     const PictureElement& Image2(int j) const { return m_ships.at(std::size_t(j)); }
-    const QImage& Image3(int n) const { return m_stock.at(std::size_t(n)); }
+    // The stock in board pixels, which the elements' pictures share.
+    const QImage& Image3(int n) const { return m_boardSet->stock.at(std::size_t(n)); }
 
     // The drawn graphics in device pixels, ratio() to a board pixel.
     const QImage& graphics() const;
     double ratio() const { return m_ratio; }
     // The starfield in board pixels.
-    const QImage& starfield() const { return m_starfield; }
+    const QImage& starfield() const { return m_boardSet->starfield; }
     QColor fillColor() const { return m_fill; }
     long long paintCount() const { return m_paints; }
 
@@ -91,12 +92,11 @@ private:
     void drawSmoothCircle(double x, double y, double r, Rgb outline);
     void settleDisc() const;
 
-    QImage m_starfield;
-    std::array<QImage, stockCount> m_stock;
     std::array<PictureElement, bodyElements> m_bodies;
     std::array<PictureElement, shipElements> m_ships;
     double m_ratio = 1;
-    const PictureSet* m_set = nullptr;
+    const PictureSet* m_boardSet = nullptr; // in board pixels
+    const PictureSet* m_set = nullptr;      // painted for the screen
     // A filled circle not drawn yet (see drawSmoothCircle).
     struct Disc {
         QPointF centre;

@@ -17,6 +17,7 @@
 #include "assets/artwork.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,12 +139,14 @@ void Form5::Command1_Click() {
 
 void Form5::save(const QString& path) {
     const PlanetTable planets = m_game.state.planets;
+    const bool earlier = QFileInfo::exists(path);
     if (saveMapFile(m_game, path) != MapFileResult::done || keepSaved(path))
         return;
     // Written, but not kept: as after any refused save, the game stays as it was.
     m_game.state.planets = planets;
     drawplanet(m_game);
-    m_game.window.message(std::string(text::mapNotSaved) + text::mapStorageRefused);
+    m_game.window.message(std::string(text::mapNotSaved) + text::mapStorageRefused +
+                          (earlier ? text::mapEarlierKept : ""));
 }
 
 void Form5::Command2_Click() {

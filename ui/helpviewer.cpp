@@ -25,17 +25,16 @@ QString quoted(const char* name) {
     return QStringLiteral("\"%1\"").arg(QLatin1String(name));
 }
 
-QString startWinHelp(const QString& programDirectory, const HelpSystem& system) {
+// Only where programs can be started is there a help viewer to start.
 #if QT_CONFIG(process)
+QString startWinHelp(const QString& programDirectory, const HelpSystem& system) {
     QStringList words = QProcess::splitCommand(winHelpCommandLine(programDirectory));
-#else
-    QStringList words = winHelpCommandLine(programDirectory).split(u' ');
-#endif
     const QString program = words.takeFirst();
     if (system.startDetached(program, words))
         return {};
     return QStringLiteral("Impossibile avviare la guida %1.").arg(quoted(platform::helpFileName));
 }
+#endif
 
 QString openGuide(const QString& programDirectory, const HelpSystem& system) {
     const QStringList places = guidePlaces(programDirectory);
@@ -84,8 +83,10 @@ QStringList guidePlaces(const QString& programDirectory) {
 }
 
 QString offerHelp(const QString& programDirectory, const HelpSystem& system) {
+#if QT_CONFIG(process)
     if (system.hasWinHelp)
         return startWinHelp(programDirectory, system);
+#endif
     return openGuide(programDirectory, system);
 }
 

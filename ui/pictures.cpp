@@ -8,26 +8,14 @@
 
 namespace vortalin::ui {
 
-// Painted every frame: held in the screen's own format, not as a palette.
-QImage starfieldPicture() {
-    return art::starfield().convertToFormat(QImage::Format_RGB32);
-}
-
-std::array<QImage, stockCount> stockPictures() {
-    std::array<QImage, stockCount> stock;
-    // Pictures are opaque: the black square hides what lies beneath.
-    for (int i = 0; i < stockCount; ++i)
-        stock[std::size_t(i)] = art::stockPicture(i).convertToFormat(QImage::Format_RGB32);
-    return stock;
-}
-
 namespace {
 
 // Screens report ratios such as 1.2499999 for 125 %.
 constexpr double ratioTolerance = 1e-3;
 
 // A picture painted at `painted` brought to `ratio`: its size in board
-// pixels times the ratio, rounded.
+// pixels times the ratio, rounded. Pictures are opaque: the black square
+// hides what lies beneath.
 QImage toRatio(const QImage& image, QSize boardSize, double painted, double ratio) {
     QImage screen = image.convertToFormat(QImage::Format_RGB32);
     if (painted == ratio)

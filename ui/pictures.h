@@ -8,12 +8,10 @@
 
 namespace vortalin::ui {
 
-// The main window's artwork: the starfield behind the board and the stock of
-// pictures that the body and ship images copy (Image3), in board pixels.
-QImage starfieldPicture();
-std::array<QImage, stockCount> stockPictures();
-
-// The same artwork for a screen of `ratio` device pixels a board pixel.
+// The main window's artwork for a screen of `ratio` device pixels a board
+// pixel: the starfield behind the board and the stock of pictures that the
+// body and ship images copy (Image3). Held in the screen's own format, not
+// as a palette: it is painted every frame.
 struct PictureSet {
     double ratio = 1;
     QImage starfield;

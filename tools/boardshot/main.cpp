@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
 
 using namespace vortalin;
 
@@ -40,8 +43,12 @@ public:
             m_to.setFillColor(c);
     }
     void clearGraphics() override { m_to.clearGraphics(); }
-    void setPicture(ImageArray a, int i, std::optional<int> s) override { m_to.setPicture(a, i, s); }
-    void movePicture(ImageArray a, int i, float l, float t) override { m_to.movePicture(a, i, l, t); }
+    void setPicture(ImageArray a, int i, std::optional<int> s) override {
+        m_to.setPicture(a, i, s);
+    }
+    void movePicture(ImageArray a, int i, float l, float t) override {
+        m_to.movePicture(a, i, l, t);
+    }
 
 private:
     bool spend() { return m_budget-- > 0; }
@@ -72,11 +79,30 @@ void setUpBoard(GameState& state) {
     state.options[Option::animationDelay] = 20;
 }
 
+// The seconds to wait, a whole number from 1 to a day; nothing when the
+// text is anything else.
+std::optional<int> secondsToWait(std::string_view text) {
+    int seconds = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+    if (error != std::errc() || stop != end || seconds < 1 || seconds > 24 * 60 * 60)
+        return std::nullopt;
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
-    const int seconds = argc > 1 ? std::stoi(argv[1]) : 30;
+    const std::optional<int> wait = secondsToWait(argc > 1 ? argv[1] : "30");
+    if (!wait) {
+        std::fprintf(stderr,
+                     "vortalin-boardshot: the seconds to wait must be a whole number from 1 to "
+                     "86400, not \"%s\"\nusage: vortalin-boardshot [seconds] [angle] [force]\n",
+                     argv[1]);
+        return 2;
+    }
+    const int seconds = *wait;
     const std::string angle = argc > 2 ? argv[2] : "18";
     const std::string force = argc > 3 ? argv[3] : "2100";
     ui::Application app;

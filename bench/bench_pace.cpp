@@ -84,11 +84,19 @@ int run(ui::Application& app) {
                 double(paced.result.steps) / ui::fastestStepsPerSecond, ratio);
     std::printf("about_box_mid_flight: %s at step %lld of %lld\n", opened ? "opened" : "NOT opened",
                 askedAtStep - yieldsBefore, paced.result.steps);
-    std::printf("bench_pace: done\n");
+    // The last line says whether the run holds; the browser gives no exit status.
+    const char* fault = animated.result.outcome != ShotOutcome::limit
+                            ? "the unpaced flight stopped before the step limit"
+                        : paced.result.outcome != ShotOutcome::body
+                            ? "the paced flight did not end on the pebble"
+                        : !opened ? "the about box did not open mid-flight"
+                                  : nullptr;
+    if (fault)
+        std::printf("bench_pace: FAILED: %s\n", fault);
+    else
+        std::printf("bench_pace: done\n");
     std::fflush(stdout);
-    const bool ok = animated.result.outcome == ShotOutcome::limit &&
-                    paced.result.outcome == ShotOutcome::body && opened;
-    return ok ? 0 : 1;
+    return fault ? 1 : 0;
 }
 
 } // namespace

@@ -2,14 +2,22 @@
 # Builds the libFuzzer targets (the "fuzz" preset, clang) and runs each one
 # for a bounded time on a fresh copy of its seeds.
 #   scripts/fuzz.sh [seconds per target] [prefix of the kept corpora: PREFIX-mapfile/ ...]
-# Exits 1 on a crash. Without clang's fuzzer runtime it fails under CI
-# (CI=true), where a skipped stage would pass unseen, and skips elsewhere.
+# With VORTALIN_FUZZ_RUNS=N each target runs N inputs instead, however long
+# that takes (scripts/long-fuzz). Exits 1 on a crash. Without clang's fuzzer
+# runtime it fails under CI (CI=true), where a skipped stage would pass
+# unseen, and skips elsewhere.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-30}"
 keep="${2:-}"
+runs="${VORTALIN_FUZZ_RUNS:-}"
 build="$root/build-fuzz"
+limit=(-max_total_time="$seconds")
+if [ -n "$runs" ]; then
+    [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: VORTALIN_FUZZ_RUNS is a count, not '$runs'" >&2; exit 2; }
+    limit=(-runs="$runs")
+fi
 
 fuzzer_runtime_present() {
     command -v clang++ >/dev/null || return 1
@@ -36,13 +44,16 @@ seed_textnumber() {
     done
 }
 
-# Runs one target; prints its executions, keeps any crashing input.
+# One figure of libFuzzer's final statistics in a log.
+final_stat() { sed -n "s/^stat::$1: *//p" "$2"; }
+
+# Runs one target; prints its figures, keeps any crashing input.
 run_target() {
-    local name="$1" corpus="$2" log
+    local name="$1" corpus="$2" log started=$SECONDS
     shift 2
     log="$work/$name.log"
-    echo "fuzz: $name for ${seconds}s"
-    if ! "$build/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 -timeout=20 \
+    echo "fuzz: $name for ${runs:-${seconds}s}${runs:+ executions}"
+    if ! "$build/fuzz/$name" "${limit[@]}" -print_final_stats=1 -timeout=20 \
         -artifact_prefix="$work/$name-" "$@" "$corpus" >"$log" 2>&1; then
         tail -n 60 "$log"
         mkdir -p "$build/crashes"
@@ -51,14 +62,23 @@ run_target() {
         return 1
     fi
     # Called under ||, where errexit is off: each step checked by hand.
-    local runs
-    runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
-    if [ -z "$runs" ] || [ "$runs" = 0 ]; then
+    local executed
+    executed="$(final_stat number_of_executed_units "$log")"
+    if [ -z "$executed" ] || [ "$executed" = 0 ]; then
         tail -n 20 "$log"
         echo "fuzz: $name FAILED: it ran no input"
         return 1
     fi
-    echo "fuzz: $name: $runs executions, no crash"
+    if [ -n "$runs" ] && [ "$executed" -lt "$runs" ]; then
+        tail -n 20 "$log"
+        echo "fuzz: $name FAILED: $executed executions of the $runs asked for"
+        return 1
+    fi
+    echo "fuzz: $name: $executed executions in $((SECONDS - started)) s" \
+        "($(final_stat average_exec_per_sec "$log")/s," \
+        "$(final_stat new_units_added "$log") new inputs," \
+        "corpus $(find "$corpus" -type f | wc -l) files," \
+        "peak $(final_stat peak_rss_mb "$log") MB), no crash"
 }
 
 if ! fuzzer_runtime_present; then

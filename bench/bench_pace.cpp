@@ -1,9 +1,16 @@
 // The game's pace wherever it runs, the browser included (no threads, no
 // QtTest): a bare flight step, the longest flight drawn on the real main
 // window at the machine's speed, then a flight of about 200,000 steps at the
-// player's pace with the about box asked for halfway through it.
+// player's pace with the about box asked for halfway through it; last a
+// supernova's explosion at the slowest animation, at the board's own speed
+// and on a board slowed on purpose, with the frames the screen was painted
+// meanwhile (in the browser, the page's own frames; on a desktop, the
+// board's paints).
+//
+//     bench_pace [--slow-board MICROSECONDS]   (added to each pass; 200)
 #include "bench/orbitfield.h"
 #include "game/constants.h"
+#include "game/effects.h"
 #include "game/flight.h"
 #include "game/memoryboard.h"
 #include "ui/application.h"
@@ -16,8 +23,23 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+
+// The page's frames, counted by a frame callback of its own.
+EM_JS(void, count_page_frames, (), {
+    Module.benchFrames = 0;
+    const frame = () => { Module.benchFrames++; requestAnimationFrame(frame); };
+    requestAnimationFrame(frame);
+});
+EM_JS(int, page_frames, (), { return Module.benchFrames; });
+#endif
 
 using namespace vortalin;
 
@@ -32,6 +54,64 @@ struct Flight {
     double stepsPerSecond() const { return double(result.steps) / seconds; }
 };
 
+// The frames painted so far: the page's in the browser, the board's elsewhere.
+long long framesPainted(ui::Form2& form) {
+#ifdef Q_OS_WASM
+    (void)form;
+    return page_frames();
+#else
+    return form.board().paintCount();
+#endif
+}
+
+// The main window as the game sees it, its board slowed on purpose: each
+// pass of an explosion's drawing costs so much more, as on a slow device or
+// a screen of many more pixels.
+class SlowBoard final : public BoardWindow {
+public:
+    SlowBoard(ui::Form2& form, std::chrono::microseconds extra) : m_form(form), m_extra(extra) {}
+
+    void repaint() override { m_form.repaint(); }
+    void setFireEnabled(bool enabled) override { m_form.setFireEnabled(enabled); }
+    void setFireCaption(std::string_view caption) override { m_form.setFireCaption(caption); }
+    void message(std::string_view text) override { m_form.message(text); }
+    bool yield() override { return m_form.yield(); }
+    ScreenSize screenSize() const override { return m_form.screenSize(); }
+    void explosionStep() override {
+        const auto until = std::chrono::steady_clock::now() + m_extra;
+        while (std::chrono::steady_clock::now() < until) {
+        }
+        m_form.explosionStep();
+    }
+
+private:
+    ui::Form2& m_form;
+    std::chrono::microseconds m_extra;
+};
+
+struct Explosion {
+    double seconds = 0;
+    long long framesPainted = 0;
+};
+
+// A supernova in the middle of the field explodes at the slowest animation.
+Explosion explode(ui::Application& app, BoardWindow& window) {
+    Game& game = app.game();
+    setUpField(game.state);
+    const int row = maxBodies;
+    game.state.planets.kind(row) = kind::supernova;
+    game.state.planets.radius(row) = 35;
+    game.state.planets.x(row) = centreX + 400, game.state.planets.y(row) = centreY;
+    app.form2().drawplanet();
+    app.form2().repaint();
+    Game slowed{game.state, game.canvas, window, game.random};
+    const long long before = framesPainted(app.form2());
+    QElapsedTimer clock;
+    clock.start();
+    explodeSupernova(slowed, centreX + 400, centreY, row);
+    return {double(clock.nsecsElapsed()) / 1e9, framesPainted(app.form2()) - before};
+}
+
 Flight flyOrbit(Game& game) {
     QElapsedTimer clock;
     clock.start();
@@ -39,7 +119,7 @@ Flight flyOrbit(Game& game) {
     return {result, double(clock.nsecsElapsed()) / 1e9};
 }
 
-int run(ui::Application& app) {
+int run(ui::Application& app, std::chrono::microseconds slowing) {
     GameState bareState;
     MemoryBoard memory({1280, 1024}, false);
     GameRandom bareRandom(1);
@@ -71,8 +151,16 @@ int run(ui::Application& app) {
         opened = app.form6().isVisible() && game.shotInFlight;
     });
     const long long yieldsBefore = form.yields();
+    const long long framesBefore = framesPainted(form);
+    const long long waitsBefore = form.framesWaited();
     const Flight paced = flyOrbit(game);
+    const long long pacedPainted = framesPainted(form) - framesBefore;
+    const long long pacedFrames = form.framesWaited() - waitsBefore;
     app.form6().hide();
+
+    const Explosion own = explode(app, form);
+    SlowBoard slowBoard(form, slowing);
+    const Explosion slow = explode(app, slowBoard);
     const double ratio = paced.seconds / (double(paced.result.steps) / ui::fastestStepsPerSecond);
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
@@ -84,6 +172,11 @@ int run(ui::Application& app) {
                 double(paced.result.steps) / ui::fastestStepsPerSecond, ratio);
     std::printf("about_box_mid_flight: %s at step %lld of %lld\n", opened ? "opened" : "NOT opened",
                 askedAtStep - yieldsBefore, paced.result.steps);
+    std::printf("paced_frames_painted: %lld of %lld frames\n", pacedPainted, pacedFrames);
+    std::printf("supernova_frames_painted: %lld in %.3f s (the board at its own speed)\n",
+                own.framesPainted, own.seconds);
+    std::printf("supernova_frames_painted_slowed: %lld in %.3f s (each pass %lld us slower)\n",
+                slow.framesPainted, slow.seconds, (long long)slowing.count());
     // The last line says whether the run holds; the browser gives no exit status.
     const char* fault = animated.result.outcome != ShotOutcome::limit
                             ? "the unpaced flight stopped before the step limit"
@@ -106,11 +199,19 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+    std::chrono::microseconds slowing{200};
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--slow-board") == 0)
+            slowing = std::chrono::microseconds(std::strtol(argv[i + 1], nullptr, 10));
     QApplication qtApp(argc, argv);
     ui::Application app;
     app.form2().showMaximized();
+#ifdef Q_OS_WASM
+    count_page_frames();
+#endif
     // From inside the event loop, as the game's own flights run: in the
     // browser only a running loop can wait for the next frame.
-    QTimer::singleShot(500, &app.form2(), [&app] { QCoreApplication::exit(run(app)); });
+    QTimer::singleShot(500, &app.form2(),
+                       [&app, slowing] { QCoreApplication::exit(run(app, slowing)); });
     return QApplication::exec();
 }

@@ -40,5 +40,9 @@ inline constexpr const char* mapOldFileHarmed =
 // The map file dialog's checks of the name.
 inline constexpr const char* mapNameTooShort = "Il nome deve essere di almeno 1 lettera";
 inline constexpr const char* mapWrongExtension = "attenzione estensione non corretta ";
+// Where maps must stay in one folder (the browser's); %1 is the folder.
+inline constexpr const char* mapNameHoldsFolder =
+    "Il nome del file non può contenere «/»: le mappe si tengono solo nella cartella %1 e nelle "
+    "cartelle che contiene, da scegliere nell'elenco a sinistra.";
 
 } // namespace vortalin::text

@@ -4,6 +4,8 @@
 #include "ui/form5.h"
 #include "ui/windowopening.h"
 
+#include "mapfile/maptexts.h"
+
 #include "mapfile/mapfile.h"
 
 #include "game/memoryboard.h"
@@ -11,14 +13,13 @@
 #include "support/standinmainwindow.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-
 #include <cmath>
 
 using namespace vortalin;
@@ -63,6 +64,16 @@ int rowOfPath(const ui::DirectoryList& list, const QString& path) {
     return -1;
 }
 
+// Every file under `root`, by its path relative to it.
+QStringList filesUnder(const QDir& root) {
+    QStringList files;
+    QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << root.relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
 } // namespace
 
 class TestForm5 : public QObject {
@@ -90,6 +101,9 @@ private slots:
     void everyOpeningFocusesTheDriveList_data();
     void everyOpeningFocusesTheDriveList();
     void menuCommandsOpenAUsableDialogOverADisabledMainWindow();
+    void aKeptFolderHoldsEveryNameTyped_data();
+    void aKeptFolderHoldsEveryNameTyped();
+    void aKeptFolderIsTheTopOfTheDirectoryList();
 
 private:
     void open(const QString& action);
@@ -491,6 +505,67 @@ void TestForm5::menuCommandsOpenAUsableDialogOverADisabledMainWindow() {
     QVERIFY(!form2.isEnabled());
     QVERIFY(form5.close());
     QVERIFY(form2.isEnabled());
+}
+
+// The browser keeps only its maps' folder: a name typed into the box never
+// reaches past it, whether saving or loading.
+void TestForm5::aKeptFolderHoldsEveryNameTyped_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("name"); // %1: the folder above the kept one
+    QTest::addColumn<QStringList>("files");
+    const QStringList before{"fuori.vmp", "mappe/sotto/x.vmp"};
+    QTest::newRow("a plain name") << "Salva" << "dentro.vmp"
+                                  << QStringList{"fuori.vmp", "mappe/dentro.vmp", "mappe/sotto/x.vmp"};
+    QTest::newRow("up a level") << "Salva" << "../nuova.vmp" << before;
+    QTest::newRow("a whole path") << "Salva" << "%1/nuova.vmp" << before;
+    QTest::newRow("into its own folder") << "Salva" << "sotto/x.vmp" << before;
+    QTest::newRow("over a map above it") << "Salva" << "../fuori.vmp" << before;
+    QTest::newRow("loading from above it") << "Carica" << "../fuori.vmp" << before;
+}
+
+void TestForm5::aKeptFolderHoldsEveryNameTyped() {
+    QFETCH(QString, action);
+    QFETCH(QString, name);
+    QFETCH(QStringList, files);
+    QVERIFY(m_dir.mkpath("mappe/sotto"));
+    touch(m_dir.filePath("mappe/sotto/x.vmp"));
+    QVERIFY(saveMapFile(m_game, m_dir.filePath("fuori.vmp")) == MapFileResult::done);
+    const GameState before = m_state;
+    const QString kept = m_dir.filePath("mappe");
+    m_form->keepWithin(kept);
+    open(action);
+    m_form->Text1->setText(name.contains("%1") ? name.arg(m_dir.path()) : name);
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+
+    QCOMPARE(filesUnder(m_dir), files);
+    const bool refused = name.contains('/');
+    QCOMPARE(m_form->isVisible(), refused);
+    if (refused) {
+        const QString why = QString::fromUtf8(text::mapNameHoldsFolder).arg(kept);
+        QCOMPARE(m_board.messages, std::vector<std::string>{why.toStdString()});
+        QVERIFY(m_state == before);
+    }
+}
+
+void TestForm5::aKeptFolderIsTheTopOfTheDirectoryList() {
+    QVERIFY(m_dir.mkpath("mappe/sotto"));
+    const QString kept = m_dir.filePath("mappe");
+    m_form->keepWithin(kept);
+    ui::DirectoryList& dir1 = *m_form->Dir1;
+    // The dialog was in the folder above: it is brought inside.
+    QCOMPARE(dir1.path(), kept);
+    open("Carica");
+    QCOMPARE(rowOfPath(dir1, kept), 0);
+    QCOMPARE(dir1.item(0)->text(), QDir::toNativeSeparators(kept));
+    QCOMPARE(rowOfPath(dir1, m_dir.path()), -1);
+    QCOMPARE(rowOfPath(dir1, QDir::rootPath()), -1);
+    emit dir1.itemActivated(dir1.item(rowOfPath(dir1, m_dir.filePath("mappe/sotto"))));
+    QCOMPARE(dir1.path(), m_dir.filePath("mappe/sotto"));
+    QCOMPARE(rowOfPath(dir1, kept), 0);
+    for (const QString& outside : {m_dir.path(), QDir::rootPath(), m_dir.filePath("mappex")}) {
+        dir1.setPath(outside);
+        QCOMPARE(dir1.path(), kept);
+    }
 }
 
 QTEST_MAIN(TestForm5)

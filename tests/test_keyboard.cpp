@@ -3,8 +3,13 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/filelists.h"
+#include "ui/form5.h"
+#include "ui/platform.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +22,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -146,6 +152,8 @@ private slots:
     void barsMoveAsOnEveryDesktop_data();
     void barsMoveAsOnEveryDesktop();
     void wholeMatchFromTheKeyboard();
+    void phoneKeyboardFitsWhatTheControlTakes_data();
+    void phoneKeyboardFitsWhatTheControlTakes();
 
 private:
     Form2& board() { return app->form2(); }
@@ -352,6 +360,41 @@ void TestKeyboard::wholeMatchFromTheKeyboard() {
     QVERIFY(route.finished());
     QCOMPARE(announced, winner);
     QVERIFY(!board().spara->isEnabled()); // the match is over
+}
+
+// What a phone's keyboard the browser asks for as each control takes the
+// focus: the keypad with a point and a sign for every box of numbers, the
+// text keyboard for the map's name, none for a control that takes no text.
+void TestKeyboard::phoneKeyboardFitsWhatTheControlTakes_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("keyboard");
+    QTest::newRow("angle") << "Form3.Text1" << "decimal";
+    QTest::newRow("force") << "Form3.Text2" << "decimal";
+    QTest::newRow("map name") << "Form5.Text1" << "text";
+    QTest::newRow("Spara") << "Form3.Command1" << "none";
+    QTest::newRow("angle bar") << "Form3.VScroll1" << "none";
+    QTest::newRow("drive list") << "Form5.Drive1" << "none";
+    QTest::newRow("file list") << "Form5.File1" << "none";
+    QTest::newRow("options' bar") << "Form1.HScroll1" << "none";
+    QTest::newRow("check box") << "Form1.Check1" << "none";
+    QTest::newRow("no focus") << "" << "none";
+}
+
+void TestKeyboard::phoneKeyboardFitsWhatTheControlTakes() {
+    QFETCH(QString, control);
+    QFETCH(QString, keyboard);
+    std::map<QString, QWidget*> controls;
+    controls["Form3.Text1"] = app->form3().Text1;
+    controls["Form3.Text2"] = app->form3().Text2;
+    controls["Form5.Text1"] = app->form5().Text1;
+    controls["Form3.Command1"] = app->form3().Command1;
+    controls["Form3.VScroll1"] = app->form3().VScroll1;
+    controls["Form5.Drive1"] = app->form5().Drive1;
+    controls["Form5.File1"] = app->form5().File1;
+    controls["Form1.HScroll1"] = app->form1().HScroll1;
+    controls["Form1.Check1"] = app->form1().Check1;
+    controls[""] = nullptr;
+    QCOMPARE(vortalin::ui::platform::keyboardFor(controls.at(control)), keyboard);
 }
 
 VORTALIN_FIXED_SCREEN_TEST_MAIN(TestKeyboard)

@@ -68,8 +68,14 @@ DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
             [this](QListWidgetItem* item) { setPath(item->data(pathRole).toString()); });
 }
 
+void DirectoryList::setTop(const QString& top) {
+    m_top = top.isEmpty() ? QString() : QDir::cleanPath(QDir(top).absolutePath());
+}
+
 void DirectoryList::setPath(const QString& path) {
-    const QString target = nearestExisting(path);
+    QString target = nearestExisting(path);
+    if (!m_top.isEmpty() && !holds(m_top, target))
+        target = m_top;
     const bool changed = target != m_path;
     m_path = target;
     fill();
@@ -83,13 +89,14 @@ void DirectoryList::fill() {
     QStringList chain;
     for (QDir dir(m_path);;) {
         chain.prepend(dir.absolutePath());
-        if (!dir.cdUp())
+        if (dir.absolutePath() == m_top || !dir.cdUp())
             break;
     }
     int depth = 0;
     for (const QString& ancestor : chain) {
-        const QString name = QDir(ancestor).isRoot() ? QDir::toNativeSeparators(ancestor)
-                                                     : QFileInfo(ancestor).fileName();
+        // The first entry, a root or the top folder, by its whole path.
+        const QString name = depth == 0 ? QDir::toNativeSeparators(ancestor)
+                                        : QFileInfo(ancestor).fileName();
         auto* item = new QListWidgetItem(icons.icon(QFileIconProvider::Folder),
                                          QString(2 * depth++, QLatin1Char(' ')) + name, this);
         item->setData(pathRole, ancestor);

@@ -29,9 +29,14 @@ public:
     explicit DirectoryList(QWidget* parent = nullptr);
 
     const QString& path() const { return m_path; }
-    // Goes to `path`, or to its nearest existing ancestor.
+    // Goes to `path`, or to its nearest existing ancestor; to the top
+    // folder when it lies outside it.
     void setPath(const QString& path);
     void refresh() { setPath(m_path); }
+    // Lists nothing above `top` and goes nowhere outside it; empty: the
+    // whole file system.
+    void setTop(const QString& top);
+    const QString& top() const { return m_top; }
 
 signals:
     void pathChanged();
@@ -40,6 +45,7 @@ private:
     void fill();
 
     QString m_path;
+    QString m_top;
 };
 
 // The file list: the map files of one directory, by exact extension.

@@ -270,14 +270,20 @@ bool Form2::waitForNextFlightFrame() {
 
 void Form2::waitInEventLoop(Pacer::Nanoseconds until) {
     // One pass at least, so the trail is painted even when no wait is due.
+    bool waited = false;
     do {
         const Pacer::Nanoseconds left = until - m_clock.nsecsElapsed();
-        if (left > 0)
+        if (left > 0) {
             m_wake.start(int((left + 999'999) / 1'000'000));
+            waited = true;
+        }
         QCoreApplication::processEvents(left > 0 ? QEventLoop::WaitForMoreEvents
                                                  : QEventLoop::AllEvents);
     } while (m_clock.nsecsElapsed() < until && !m_app.ending());
     m_wake.stop();
+    // The browser paints and takes input only while the program waits.
+    if (!waited && !m_app.ending())
+        platform::letPagePaint();
 }
 
 ScreenSize Form2::screenSize() const {

@@ -88,6 +88,9 @@ void Form3::buildControls() {
     Text1->setGeometry(rectFromTwips(1785, 210, 615, 315));
     Text2 = new QLineEdit(this);
     Text2->setGeometry(rectFromTwips(1800, 1425, 750, 300));
+    // Numbers, with a point and a sign: a phone offers its keypad for them.
+    for (QLineEdit* box : {Text1, Text2})
+        box->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     Label1 = new QLabel(QStringLiteral("Angolo  (0 - 360)"), this);
     Label1->setGeometry(rectFromTwips(120, 225, 1440, 270));
     Label2 = new QLabel(QStringLiteral("Forza  (100 - 13000)"), this);

@@ -42,6 +42,14 @@ Form5::Form5(Game& game, MainWindow& mainWindow) : m_game(game), m_mainWindow(ma
     Drive1->refresh();
     Dir1->setPath(QDir::currentPath());
     Drive1->followDirectory(Dir1->path());
+    if (const QString folder = platform::mapsFolder(); !folder.isEmpty())
+        keepWithin(folder);
+}
+
+void Form5::keepWithin(const QString& folder) {
+    m_folder = folder;
+    Dir1->setTop(folder);
+    refreshLists();
 }
 
 void Form5::buildControls() {
@@ -126,6 +134,13 @@ void Form5::Command1_Click() {
     }
     if (name.right(4) != QLatin1String(FileList::extension)) {
         m_game.window.message(text::mapWrongExtension);
+        return;
+    }
+    if (!m_folder.isEmpty() && name.contains(QLatin1Char('/'))) {
+        // Only the folder's own lists lead elsewhere, and never out of it.
+        m_game.window.message(QString::fromUtf8(text::mapNameHoldsFolder)
+                                  .arg(QDir::toNativeSeparators(m_folder))
+                                  .toStdString());
         return;
     }
     const QString path = mapFilePath(Dir1->path(), name);

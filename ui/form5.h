@@ -49,6 +49,11 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
+    // Keeps the dialog to `folder` and what lies under it: the lists show
+    // nothing above it and a name that holds a directory is refused. Empty
+    // (the desktops) leaves the whole file system open.
+    void keepWithin(const QString& folder);
+
     // The close box and Escape leave like "Esci".
     void reject() override { Command2_Click(); }
 
@@ -64,6 +69,7 @@ private:
     Game& m_game;
     MainWindow& m_mainWindow;
     bool m_loaded = false;
+    QString m_folder; // where maps must stay, if anywhere
 };
 
 } // namespace vortalin::ui

@@ -6,7 +6,12 @@
 
 #include <cstdint>
 
-// What differs between Windows, macOS and the Linux desktops, in one place.
+class QObject;
+
+// What differs between the Linux desktops, Windows and the browser, behind
+// one interface: platform_unix.cpp, platform_windows.cpp (both with
+// platform_desktop.cpp) and platform_web.cpp, the page's own side in
+// platform_web.js; platform.cpp holds what is the same everywhere.
 namespace vortalin::ui::platform {
 
 // The drive list's entries, as directory paths with "/" separators: the
@@ -59,11 +64,24 @@ private:
 
 // Before the application object: the maps' folder in the browser's own
 // storage as the current folder, read back from the storage meanwhile;
-// the drive list waits for it.
+// the drive list waits for it, the player's input set aside meanwhile.
 void openStorage();
 
-// Before the first window: the faces the windows use.
+// The one folder maps may be saved in and loaded from, with what lies under
+// it: the browser's stored folder, since whatever lies outside it is gone at
+// the next visit. Empty where the player's whole file system is open to
+// the map file dialog.
+QString mapsFolder();
+
+// Before the first window: the faces the windows use; in the browser, the
+// phone's keyboard follows the focus (keyboardFor).
 void startUp();
+
+// The keyboard a phone should offer for the object that has the focus, as
+// HTML's inputmode names it: "decimal" for a box that takes a number (its
+// input method hints say so), "numeric" for digits only, "text" for any
+// other box that takes typing, "none" for a control that takes no text.
+QString keyboardFor(QObject* focus);
 
 // Where the guide is a page of the game's own site, opens it in a new tab
 // and gives true, with `problem` set when the browser refused; false where
@@ -73,12 +91,18 @@ bool openSiteGuide(QString& problem);
 // A map just written must also reach the browser's storage, or it is gone at
 // the next visit. False when the storage refused it: the file is then put
 // back as the storage still holds it. Where it was kept, the player also gets
-// a copy to take away.
+// a copy to take away. The player's input is set aside while it waits.
 bool keepSavedMap(const QString& path);
 
 // A pause inside a drawing that takes no input (an explosion): the browser
-// shows the window only while the program is paused.
+// shows the window only while the program is paused, so there it pauses at
+// least until the page has painted, even when no time is owed.
 void pauseForFrame(std::int64_t nanoseconds);
+
+// After a flight's frame whose wait in the event loop was no wait at all (its
+// steps took the whole frame): the browser gets its turn to paint and take
+// input all the same. Nothing elsewhere.
+void letPagePaint();
 
 // How many frames' time a paced flight may earn in one wait: the browser's
 // waits end later than a desktop's (its timers, then its painting).

@@ -1,0 +1,40 @@
+// The Linux desktops (and any other system without drive letters).
+#include "platform.h"
+
+#include <QDir>
+#include <QStorageInfo>
+
+namespace vortalin::ui::platform {
+
+QStringList driveRoots() {
+    QStringList roots;
+    for (const QFileInfo& drive : QDir::drives())
+        roots << drive.absoluteFilePath();
+    QStringList volumes;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        // Containers mount single files too; only directories are drives.
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
+            volumes << QDir::cleanPath(volume.rootPath());
+    }
+    volumes.sort();
+    volumes << QDir::homePath();
+    for (const QString& root : volumes) {
+        if (!roots.contains(root))
+            roots << root;
+    }
+    return roots;
+}
+
+Qt::CaseSensitivity fileNameCase() {
+    return Qt::CaseSensitive;
+}
+
+bool hasWinHelp(const QString&) {
+    return false;
+}
+
+bool hasCatalogueFaces() {
+    return false;
+}
+
+} // namespace vortalin::ui::platform

@@ -120,6 +120,8 @@ void WindowSystemChoice::forget() {
 
 #include <emscripten.h>
 
+#include "centring.h"
+
 namespace {
 
 // The maps' folder, kept in the browser's IndexedDB, read back from it in
@@ -216,6 +218,7 @@ EM_ASYNC_JS(int, web_keep_map, (const char* pathText), {
         await Module.vortalinSync(true);
         return 0;
     }
+    if (typeof window.vortalinSaved === 'function') window.vortalinSaved();
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([FS.readFile(path)], { type: 'application/octet-stream' }));
     link.download = path.split('/').pop();
@@ -273,6 +276,8 @@ void startUp() {
     const QDir faces(QStringLiteral(":/webfonts"));
     for (const QString& face : faces.entryList(QDir::Files))
         QFontDatabase::addApplicationFont(faces.filePath(face));
+    // A phone turned, or the page's zoom refitted: no window left off the screen.
+    keepWindowsOnScreen();
 }
 
 bool openSiteGuide(QString& problem) {

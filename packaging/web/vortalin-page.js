@@ -29,13 +29,13 @@
         notice.timer = setTimeout(() => { line.hidden = true; }, seconds * 1000);
     };
 
-    // The largest window outside the board, with its frame, in CSS pixels:
-    // the options dialog. A screen narrower or lower than that shows the
+    // The largest window outside the board, the options dialog: 497 x 312
+    // CSS pixels with its frame, and a margin. A screen narrower or lower than that shows the
     // whole game smaller, by the zoom a phone's browser gives a page, so that
     // every window lies on it; Qt draws at the screen's real pixels all the
     // same. Turning the phone fits it anew. A desktop's browser has no such
     // zoom and keeps one CSS pixel a pixel of the game.
-    const needed = { width: 497, height: 318 };
+    const needed = { width: 501, height: 320 };
     const viewport = document.getElementById('viewport');
     let zoom = 1;
     const fit = () => {

@@ -90,6 +90,8 @@ private slots:
     void desktopIconsAreTheGlobeAtTheirSize_data();
     void desktopIconsAreTheGlobeAtTheirSize();
     void scalableIconIsTheCommittedDrawing();
+    void webIconsAreTheCommittedGlobe_data();
+    void webIconsAreTheCommittedGlobe();
 };
 
 void TestArtwork::stockPicturesHaveTheBoardsSizes_data() {
@@ -411,6 +413,44 @@ void TestArtwork::scalableIconIsTheCommittedDrawing() {
         paths += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"path";
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QCOMPARE(paths, 5); // shallows, lands, highlands, haze, clouds
+}
+
+void TestArtwork::webIconsAreTheCommittedGlobe_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QImage>("painted");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("maskable");
+    for (const artgen::Artwork& a : artgen::paintWebIcons())
+        QTest::newRow(qPrintable(a.fileName))
+            << a.fileName << a.image << a.fileName.section(u'-', -1).section(u'.', 0, 0).toInt()
+            << a.fileName.contains(u"maskable");
+}
+
+// The app's icons are as large as their names say and as the generator
+// paints them; a launcher that cuts the maskable one to any shape within
+// its central circle of 80 % keeps the whole globe and shows no hole.
+void TestArtwork::webIconsAreTheCommittedGlobe() {
+    QFETCH(QString, fileName);
+    QFETCH(QImage, painted);
+    QFETCH(int, size);
+    QFETCH(bool, maskable);
+    QCOMPARE(painted.size(), QSize(size, size));
+    QTemporaryDir dir;
+    QVERIFY(artgen::writeArtwork({{fileName, painted}}, dir.path()));
+    QFile written(dir.filePath(fileName)),
+        committed(QStringLiteral(VORTALIN_ASSETS "/") + fileName);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY2(committed.open(QIODevice::ReadOnly) && committed.readAll() == written.readAll(),
+             qPrintable(fileName + " is stale: build the regenerate-art target"));
+    const QRgb centre = painted.pixel(size / 2, size / 2);
+    QCOMPARE(qAlpha(centre), 255);
+    QCOMPARE(qAlpha(painted.pixel(0, 0)), maskable ? 255 : 0);
+    if (maskable) {
+        // Just inside the safe circle, on the diagonal: the board's black.
+        const int d = int(size / 2 - 0.39 * size / std::sqrt(2.0));
+        QVERIFY(qGray(painted.pixel(d, d)) < 40);
+        QVERIFY(qBlue(painted.pixel(size / 2, size / 3)) > 60);
+    }
 }
 
 QTEST_MAIN(TestArtwork)

@@ -1,6 +1,7 @@
 #include "modulo1.h"
 #include "support/fixedscreen.h"
 #include "ui/application.h"
+#include "ui/centring.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form4.h"
@@ -140,6 +141,38 @@ private slots:
         const QPointF centre = QRectF(outer).center();
         QVERIFY2(std::abs(centre.x() - 640) <= 1 && std::abs(centre.y() - 512) <= 1,
                  qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+    }
+
+    // A screen that turned leaves some windows partly off it: those come
+    // back centred, one still wholly on it keeps its place, the board stays
+    // maximised.
+    void windowsLeftOffScreenAreCentredAgain_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("wholly on the screen") << QPoint(40, 60) << false;
+        QTest::newRow("half off the right") << QPoint(1100, 300) << true;
+        QTest::newRow("below the bottom") << QPoint(300, 1000) << true;
+        QTest::newRow("above the top") << QPoint(300, -40) << true;
+    }
+    void windowsLeftOffScreenAreCentredAgain() {
+        QFETCH(QPoint, at);
+        QFETCH(bool, centred);
+        auto app = quietApp();
+        Form2Shown shown(*app);
+        app->form2().about_Click();
+        Form6& box = app->form6();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.move(at);
+        const QRect board = app->form2().frameGeometry();
+        vortalin::ui::centreWindowsLeftOffScreen();
+        if (centred) {
+            const QPointF centre = QRectF(box.frameGeometry()).center();
+            QVERIFY2(std::abs(centre.x() - 640) <= 1 && std::abs(centre.y() - 512) <= 1,
+                     qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+        } else {
+            QCOMPARE(box.pos(), at);
+        }
+        QCOMPARE(app->form2().frameGeometry(), board);
     }
 
     // "About" twice: one box; "Ok" hides it; it comes back where it was left.

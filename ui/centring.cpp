@@ -3,6 +3,7 @@
 #include "game/constants.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -82,6 +83,23 @@ void centreOnScreen(QWidget& window) {
     centreByOuterSize(window);
     if (frameMayCome(window))
         new FrameWatch(window);
+}
+
+void centreWindowsLeftOffScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() &&
+            !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+            !screen->geometry().contains(window->frameGeometry()))
+            centreByOuterSize(*window);
+    }
+}
+
+void keepWindowsOnScreen() {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        QObject::connect(screen, &QScreen::geometryChanged, screen, centreWindowsLeftOffScreen);
 }
 
 } // namespace vortalin::ui

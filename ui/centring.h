@@ -10,4 +10,12 @@ namespace vortalin::ui {
 // the window manager has given it its frame.
 void centreOnScreen(QWidget& window);
 
+// A screen that turned or shrank (a phone's browser) may leave a shown
+// window partly off it: each such window is centred again by the same rule.
+// The board, maximised, follows the screen by itself.
+void centreWindowsLeftOffScreen();
+
+// Does so whenever the primary screen changes its size.
+void keepWindowsOnScreen();
+
 } // namespace vortalin::ui

@@ -2,6 +2,8 @@
 // does in JavaScript lies in platform_web.js.
 #include "platform.h"
 
+#include "centring.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -106,6 +108,8 @@ void startUp() {
         QFontDatabase::addApplicationFont(faces.filePath(face));
     QObject::connect(qGuiApp, &QGuiApplication::focusObjectChanged, qGuiApp,
                      [](QObject* focus) { vortalin_set_keyboard(qPrintable(keyboardFor(focus))); });
+    // A phone turned, or the page's zoom refitted: no window left off the screen.
+    keepWindowsOnScreen();
 }
 
 bool openSiteGuide(QString& problem) {

@@ -138,6 +138,7 @@ addToLibrary({
             await vortalinMaps.sync(true);
             return 0;
         }
+        if (typeof window.vortalinSaved === 'function') window.vortalinSaved();
         const link = document.createElement('a');
         link.href = URL.createObjectURL(new Blob([FS.readFile(path)], { type: 'application/octet-stream' }));
         link.download = path.split('/').pop();

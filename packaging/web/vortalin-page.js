@@ -1,17 +1,77 @@
-// Starts the game in the page: says while it loads, says why where the
-// browser cannot run it, and offers a new game once "Esci" has ended it.
+// Starts the game in the page: fits the game to a small screen, shows how
+// much of the program has arrived, says why where the browser cannot run
+// it, keeps the page for playing offline, asks the browser to keep the maps,
+// and offers a new game once "Esci" has ended it.
 'use strict';
 
 (function () {
     const screen = document.getElementById('screen');
     const loading = document.getElementById('stato');
     const loadingText = document.getElementById('stato-testo');
+    const bar = document.getElementById('barra');
+    const retry = document.getElementById('riprova');
     const ended = document.getElementById('fine');
+    const build = (document.querySelector('meta[name="vortalin-build"]') || {}).content || '';
 
-    const say = (text) => {
+    const say = (text, canRetry) => {
         loadingText.textContent = text;
+        bar.hidden = true;
+        retry.hidden = !canRetry;
         loading.hidden = false;
     };
+    retry.addEventListener('click', () => location.reload());
+
+    const notice = (text, seconds) => {
+        const line = document.getElementById('avviso');
+        line.textContent = text;
+        line.hidden = false;
+        clearTimeout(notice.timer);
+        notice.timer = setTimeout(() => { line.hidden = true; }, seconds * 1000);
+    };
+
+    // The largest window outside the board, the options dialog: 497 x 312
+    // CSS pixels with its frame, and a margin. A screen narrower or lower than that shows the
+    // whole game smaller, by the zoom a phone's browser gives a page, so that
+    // every window lies on it; Qt draws at the screen's real pixels all the
+    // same. Turning the phone fits it anew. A desktop's browser has no such
+    // zoom and keeps one CSS pixel a pixel of the game.
+    const needed = { width: 501, height: 320 };
+    const viewport = document.getElementById('viewport');
+    let zoom = 1;
+    const fit = () => {
+        const now = window.visualViewport ? window.visualViewport.scale : 1;
+        const width = document.documentElement.clientWidth * now;
+        const height = document.documentElement.clientHeight * now;
+        // A phone's keyboard takes height while a box is typed into: that
+        // is no reason to shrink the game.
+        const typing = document.activeElement && /^(INPUT|TEXTAREA)$/.test(document.activeElement.tagName);
+        let wanted = Math.min(1, width / needed.width);
+        if (!typing || height / needed.height > zoom)
+            wanted = Math.min(wanted, height / needed.height);
+        wanted = Math.floor(wanted * 1000) / 1000;
+        if (!(wanted > 0) || Math.abs(wanted - zoom) < 0.002)
+            return;
+        zoom = wanted;
+        viewport.content = 'width=device-width, initial-scale=' + zoom + ', minimum-scale=' + zoom +
+            ', maximum-scale=' + zoom + ', user-scalable=no, viewport-fit=cover';
+    };
+    window.vortalinZoom = () => zoom;
+    fit();
+    window.addEventListener('resize', fit);
+    window.addEventListener('orientationchange', () => setTimeout(fit, 0));
+
+    // No long-press menu, text selection or page scrolling over the game;
+    // Qt takes the touches itself.
+    screen.addEventListener('contextmenu', (e) => e.preventDefault());
+    document.addEventListener('selectstart', (e) => {
+        if (!/^(INPUT|TEXTAREA)$/.test(e.target.tagName))
+            e.preventDefault();
+    });
+    document.addEventListener('touchmove', (e) => {
+        if (e.touches.length > 1)
+            e.preventDefault();
+    }, { passive: false });
+    document.addEventListener('gesturestart', (e) => e.preventDefault());
 
     // What the game needs of the browser: WebAssembly for the program and a
     // canvas that draws, for its windows.
@@ -43,38 +103,164 @@
     };
     document.getElementById('ancora').addEventListener('click', () => location.reload());
 
+    // The maps live in the browser's storage, which the browser may clear
+    // when it runs short of space. After the first save the page asks to
+    // keep it; where the browser says no, the player is told once.
+    let keepAsked = false;
+    window.vortalinSaved = async () => {
+        if (keepAsked)
+            return;
+        keepAsked = true;
+        const storage = navigator.storage;
+        let kept = false;
+        try {
+            kept = storage && storage.persist &&
+                ((await storage.persisted()) || (await storage.persist()));
+        } catch (e) {
+            kept = false;
+        }
+        window.vortalinMapsKept = Boolean(kept);
+        if (kept)
+            return;
+        const told = 'vortalin-avviso-mappe';
+        try {
+            if (localStorage.getItem(told))
+                return;
+            localStorage.setItem(told, '1');
+        } catch (e) {
+            // Without local storage the player is told at each visit.
+        }
+        notice('Il browser potrebbe cancellare le mappe salvate qui quando gli manca spazio: ' +
+            'per questo ogni salvataggio scarica anche una copia della mappa.', 15);
+    };
+
+    // After one visit the page plays without the network: a worker keeps
+    // every file of this build in a cache of its own, once the program is in
+    // (so it takes no share of the first download, and finds the files in
+    // the browser's cache). A newer build waits until this page has its
+    // program, then takes over for the next visit.
+    const keepOffline = async () => {
+        if (!('serviceWorker' in navigator) || !window.isSecureContext)
+            return null;
+        try {
+            return await navigator.serviceWorker.register('vortalin-sw.js');
+        } catch (e) {
+            console.warn('Vortalin: the offline copy is not available: ' + e);
+            return null;
+        }
+    };
+    const takeOverWhenReady = async () => {
+        const registration = await keepOffline();
+        if (!registration)
+            return;
+        const newer = (worker) => {
+            if (!worker)
+                return;
+            const tell = () => {
+                if (worker.state !== 'installed')
+                    return;
+                worker.postMessage('vortalin-take-over');
+                if (navigator.serviceWorker.controller)
+                    notice('È pronta una nuova versione di Vortalin: si userà alla prossima apertura.', 8);
+            };
+            worker.addEventListener('statechange', tell);
+            tell();
+        };
+        newer(registration.waiting);
+        registration.addEventListener('updatefound', () => newer(registration.installing));
+    };
+
+    // The program arrives counted, and is compiled while it arrives.
+    const wasmBytes = Number((document.querySelector('meta[name="vortalin-wasm-bytes"]') || {}).content) || 0;
+    let loadFailed = null;
+    const failed = new Promise((resolve) => { loadFailed = resolve; });
+    const why = (e) => (!navigator.onLine || e instanceof TypeError)
+        ? 'la rete non risponde e il gioco non è ancora stato salvato per giocare senza rete'
+        : String(e && e.message || e);
+    const instantiateWasm = (imports, receive) => {
+        (async () => {
+            const response = await fetch('vortalin.wasm');
+            if (!response.ok)
+                throw new Error('il server ha risposto ' + response.status + ' per vortalin.wasm');
+            const sent = Number(response.headers.get('Content-Length')) || 0;
+            const packed = response.headers.get('Content-Encoding');
+            const total = wasmBytes || (packed ? 0 : sent);
+            let arrived = 0;
+            const shown = (done) => {
+                bar.hidden = false;
+                if (total) {
+                    bar.value = Math.min(1, arrived / total);
+                    loadingText.textContent = 'Caricamento di Vortalin: ' +
+                        Math.round(100 * Math.min(1, arrived / total)) + ' % di ' +
+                        (total / 1048576).toFixed(1).replace('.', ',') + ' MB';
+                } else {
+                    bar.removeAttribute('value');
+                    loadingText.textContent = 'Caricamento di Vortalin: ' +
+                        (arrived / 1048576).toFixed(1).replace('.', ',') + ' MB';
+                }
+                if (done)
+                    loadingText.textContent = 'Avvio di Vortalin…';
+            };
+            shown(false);
+            const reader = response.body.getReader();
+            const counted = new ReadableStream({
+                async pull(controller) {
+                    const { done, value } = await reader.read();
+                    if (done) {
+                        shown(true);
+                        controller.close();
+                        return;
+                    }
+                    arrived += value.byteLength;
+                    shown(false);
+                    controller.enqueue(value);
+                },
+                cancel(reason) { return reader.cancel(reason); },
+            });
+            const result = await WebAssembly.instantiateStreaming(
+                new Response(counted, { headers: { 'Content-Type': 'application/wasm' } }), imports);
+            receive(result.instance, result.module);
+        })().catch(loadFailed);
+        return {};
+    };
+
     const start = async () => {
-        const why = missing();
-        if (why) {
-            say(why);
+        const lacking = missing();
+        if (lacking) {
+            say(lacking, false);
             return;
         }
         if (typeof qtLoad !== 'function' || typeof window.vortalin_entry !== 'function') {
-            say('Non è stato possibile scaricare i file di Vortalin: ricaricare la pagina.');
+            say('Vortalin non è partito: non è stato possibile scaricare i suoi file' +
+                (navigator.onLine ? '.' : ' (la rete non risponde).'), true);
             return;
         }
         try {
-            await qtLoad({
+            await Promise.race([failed.then((e) => { throw e; }), qtLoad({
+                instantiateWasm,
                 qt: {
                     containerElements: [screen],
                     entryFunction: window.vortalin_entry,
-                    onLoaded: () => { loading.hidden = true; },
+                    onLoaded: () => {
+                        loading.hidden = true;
+                        takeOverWhenReady();
+                    },
                     onExit: (exit) => {
                         if (exit.crashed) {
                             over = true;
                             screen.hidden = true;
-                            say('Vortalin si è interrotto per un errore: ' + (exit.text || '') +
-                                '. Ricaricare la pagina per giocare di nuovo.');
+                            say('Vortalin si è interrotto per un errore: ' + (exit.text || '') + '.', true);
                         } else {
                             window.vortalinFine();
                         }
                     },
                 },
-            });
+            })]);
         } catch (e) {
-            console.error(e);
-            say('Vortalin non è partito: ' + e + '. Ricaricare la pagina per riprovare.');
+            console.warn(e);
+            say('Vortalin non è partito: ' + why(e) + '.', true);
         }
     };
+    window.vortalinBuild = build;
     window.addEventListener('load', start);
 })();

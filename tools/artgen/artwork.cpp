@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace artgen {
 
@@ -79,6 +80,23 @@ std::vector<Artwork> paintDesktopIcons() {
         all.push_back(
             {QStringLiteral("hicolor/%1x%1/apps/vortalin.png").arg(size), paintDesktopIcon(size)});
     return all;
+}
+
+std::vector<Artwork> paintWebIcons() {
+    // A launcher may cut the maskable icon to any shape inside the central
+    // circle of 80 %: the globe keeps within it, on the board's starry black.
+    constexpr int maskable = 512;
+    QImage backdrop =
+        paintStarfield(maskable, maskable, 180, 11).convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&backdrop);
+    const int globe = maskable * 5 / 8;
+    painter.drawImage((maskable - globe) / 2, (maskable - globe) / 2, paintDesktopIcon(globe));
+    painter.end();
+    return {
+        {QStringLiteral("web/vortalin-192.png"), paintDesktopIcon(192)},
+        {QStringLiteral("web/vortalin-512.png"), paintDesktopIcon(512)},
+        {QStringLiteral("web/vortalin-maskable-512.png"), backdrop},
+    };
 }
 
 bool writeArtwork(const std::vector<Artwork>& artwork, const QString& directory) {

@@ -33,6 +33,10 @@ QString scaledName(const QString& fileName, double scale);
 // sizes, named by their place in the theme ("hicolor/16x16/apps/...").
 std::vector<Artwork> paintDesktopIcons();
 
+// The icons of the page installed as an app: the globe at 192 and 512
+// pixels, and at 512 on a full square for launchers that cut their own shape.
+std::vector<Artwork> paintWebIcons();
+
 // Writes each picture as a PNG into `directory`; false if any write fails.
 bool writeArtwork(const std::vector<Artwork>& artwork, const QString& directory);
 

@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     if (!artgen::writeArtwork(artwork, args.first()) ||
         !artgen::writeArtwork(artgen::paintScaledArtwork(), args.first()) ||
         !artgen::writeArtwork(artgen::paintDesktopIcons(), args.first()) ||
+        !artgen::writeArtwork(artgen::paintWebIcons(), args.first()) ||
         !writeScalableIcon(args.first())) {
         std::fprintf(stderr, "vortalin-artgen: cannot write into %s\n", qPrintable(args.first()));
         return 1;

@@ -116,7 +116,7 @@
         try {
             kept = storage && storage.persist &&
                 ((await storage.persisted()) || (await storage.persist()));
-        } catch (e) {
+        } catch {
             kept = false;
         }
         window.vortalinMapsKept = Boolean(kept);
@@ -127,7 +127,7 @@
             if (localStorage.getItem(told))
                 return;
             localStorage.setItem(told, '1');
-        } catch (e) {
+        } catch {
             // Without local storage the player is told at each visit.
         }
         notice('Il browser potrebbe cancellare le mappe salvate qui quando gli manca spazio: ' +

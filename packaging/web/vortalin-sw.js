@@ -6,7 +6,7 @@
 'use strict';
 
 const build = 'vortalin-@BUILD@';
-const files = @FILES@;
+const files = JSON.parse('@FILES@');
 
 self.addEventListener('install', (event) => {
     event.waitUntil((async () => {

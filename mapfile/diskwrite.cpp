@@ -63,12 +63,18 @@ int writeAll(int fd, qint64 offset, const char* data, qint64 size, qint64& writt
     return 0;
 }
 
-// A network share or a removable disk may refuse only here.
-int syncFile(int fd) {
+// A network share or a removable disk may refuse only here. In the browser
+// the files live in memory and fsync would carry the whole maps' folder to
+// the browser's storage, the program paused meanwhile with the player's
+// input taken: a second "Salva" would re-enter the save. The storage is
+// reached once the map is written (platform::keepSavedMap), input set aside.
+int syncFile([[maybe_unused]] int fd) {
+#ifndef Q_OS_WASM
     while (::fsync(fd) != 0) {
         if (errno != EINTR)
             return errno;
     }
+#endif
     return 0;
 }
 

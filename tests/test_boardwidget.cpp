@@ -290,61 +290,63 @@ void TestBoardWidget::absurdCoordinatesNeitherCrashNorHang() {
     QFETCH(double, y);
     QFETCH(double, size);
     QFETCH(bool, coversBoard);
+    // A hang is ended by the test framework's own time limit for a function.
     const auto drawAll = [&] {
-        QElapsedTimer clock;
-        clock.start();
         board->drawPoint(float(x), float(y), red);
         board->drawLine(float(x), float(y), 100, 100, red);
         board->drawLine(float(x), float(y), float(-x), float(-y), red);
         board->drawCircle(float(x), float(y), float(size), red);
         board->grab();
-        return clock.elapsed() < 1000;
     };
-    QVERIFY(drawAll());
+    drawAll();
     QCOMPARE(board->graphics().pixel(1, 1) == qRgb(255, 255, 255), coversBoard);
     // The finer screen's drawing scales the coordinates once more.
     QVERIFY(showOn(*board, 2));
     board->clearGraphics();
-    QVERIFY(drawAll());
+    drawAll();
     QCOMPARE(board->graphics().pixel(2, 2) == qRgb(255, 255, 255), coversBoard);
 }
 
 // A flight draws a point a step and yields a step; the window must not
-// repaint a step, only about once a display frame.
+// repaint a step, only about once a display frame. However busy the machine,
+// no two paints come much closer than a frame (one may
+// have been asked for before the count began).
 void TestBoardWidget::repaintsAreCoalescedToTheFrameRate() {
     board->show();
     QVERIFY(QTest::qWaitForWindowExposed(board.get()));
     QCoreApplication::processEvents();
     const long long before = board->paintCount();
-    QElapsedTimer clock;
+    QElapsedTimer clock; // bounds a failing run, and the paints a time allows
     clock.start();
     long long steps = 0;
-    while (clock.elapsed() < 200) {
+    while (board->paintCount() - before < 3 && clock.elapsed() < 20000) {
         board->drawPoint(float(steps % 1000), float(100 + steps / 1000 % 500), red);
         QCoreApplication::processEvents();
         ++steps;
     }
     const long long paints = board->paintCount() - before;
-    QVERIFY2(paints >= 3 && paints <= 200 / BoardWidget::frameMilliseconds + 3,
-             qPrintable(QString("%1 paints for %2 steps").arg(paints).arg(steps)));
-    QVERIFY(steps > 100 * paints);
-    // The last point shows within a frame or so, with nothing more drawn.
+    QVERIFY2(paints >= 3, qPrintable(QString("%1 paints for %2 steps").arg(paints).arg(steps)));
+    QVERIFY2(paints <= clock.elapsed() / (BoardWidget::frameMilliseconds - 1) + 2,
+             qPrintable(QString("%1 paints in %2 ms").arg(paints).arg(clock.elapsed())));
+    // The last point shows with nothing more drawn.
     board->drawPoint(900, 900, red);
-    QTRY_COMPARE_WITH_TIMEOUT(shown(*board, 900, 900), qRgb(255, 0, 0), 100);
+    QTRY_COMPARE(shown(*board, 900, 900), qRgb(255, 0, 0));
 }
 
-// An explosion does not yield: the widget paints by itself once a frame.
+// An explosion does not yield: the widget paints by itself, about once a frame.
 void TestBoardWidget::drawingWithoutYieldsStillShowsItsProgress() {
     board->show();
     QVERIFY(QTest::qWaitForWindowExposed(board.get()));
     QCoreApplication::processEvents();
     const long long before = board->paintCount();
-    QElapsedTimer clock;
+    QElapsedTimer clock; // bounds a failing run, and the paints a time allows
     clock.start();
-    for (int i = 0; clock.elapsed() < 200; ++i)
+    for (int i = 0; board->paintCount() - before < 4 && clock.elapsed() < 20000; ++i)
         board->drawLine(640, 500, float(i % 1280), 0, red);
     const long long paints = board->paintCount() - before;
-    QVERIFY2(paints >= 4 && paints <= 15, qPrintable(QString::number(paints)));
+    QVERIFY2(paints >= 4, qPrintable(QString::number(paints)));
+    QVERIFY2(paints <= clock.elapsed() / (BoardWidget::frameMilliseconds - 1) + 2,
+             qPrintable(QString("%1 paints in %2 ms").arg(paints).arg(clock.elapsed())));
 }
 
 // The drawing of a whole flight and an explosion, pixel for pixel what the

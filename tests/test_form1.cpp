@@ -65,7 +65,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         const int speed = vortalin::ui::calibrateSpeed(vortalin::ui::monotonicSeconds);
-        QVERIFY(timer.elapsed() >= 990 && timer.elapsed() < 3000);
+        QVERIFY(timer.elapsed() >= 990); // a busy machine may take longer
         QVERIFY(speed >= 1 && speed <= 600);
     }
 

@@ -26,8 +26,8 @@ Arrangement::Arrangement(QWidget& window, QSize narrowSize,
 }
 
 Arrangement* Arrangement::of(const QWidget& window) {
-    return window.findChild<Arrangement*>(QLatin1String(arrangementName),
-                                          Qt::FindDirectChildrenOnly);
+    return dynamic_cast<Arrangement*>(
+        window.findChild<QObject*>(QLatin1String(arrangementName), Qt::FindDirectChildrenOnly));
 }
 
 bool Arrangement::fitTo(int screenWidth) {

@@ -36,6 +36,8 @@ void centreByOuterSize(QWidget& window) {
 // A window manager frames a window only once it is shown, so a window
 // centred before then went by its inner size. This centres it again as soon
 // as its outer size is known, once, and gives up when it is hidden first.
+// The browser's Qt knows the frame from the first paint on, and moves
+// nothing by itself after the show.
 class FrameWatch : public QObject {
 public:
     explicit FrameWatch(QWidget& window)
@@ -51,6 +53,7 @@ protected:
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::WindowActivate:
+        case QEvent::Paint:
             if (m_window.frameGeometry().size() != m_outer) {
                 centreByOuterSize(m_window);
                 finish();

@@ -6,6 +6,7 @@
 #include "ui/filelists.h"
 #include "ui/form2.h"
 #include "ui/form5.h"
+#include "ui/form6.h"
 #include "ui/twips.h"
 
 #include <QLineEdit>
@@ -15,8 +16,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -74,6 +77,8 @@ private slots:
 
     void menuTreeReadsAsTheCatalogue();
     void windowCoversTheScreen();
+    void menuBarOverflowListsItsMenusItems_data();
+    void menuBarOverflowListsItsMenusItems();
     void twipsTurnIntoPixels_data();
     void twipsTurnIntoPixels();
     void menuCommandsStartAfresh_data();
@@ -142,6 +147,53 @@ void TestForm2::windowCoversTheScreen() {
     QVERIFY(form().isMaximized());
     QCOMPARE(form().frameGeometry(), QRect(0, 0, 1280, 1024));
     QCOMPARE(form().screenSize(), (vortalin::ScreenSize{1280, 1024}));
+}
+
+// A bar too narrow for its titles hands the last ones to its overflow
+// button; that menu lists their items itself, the bar's own actions, for
+// the browser's Qt takes no tap in a submenu of a popup.
+void TestForm2::menuBarOverflowListsItsMenusItems_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("sparaHidden"); // "Spara" surely in the overflow
+    QTest::newRow("a phone held upright") << 300 << false;
+    QTest::newRow("narrower still") << 160 << true;
+}
+
+void TestForm2::menuBarOverflowListsItsMenusItems() {
+    QFETCH(int, width);
+    QFETCH(bool, sparaHidden);
+    form().spara->setText(QStringLiteral("Spara Giocatore  1"));
+    form().resize(width, 400);
+    form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    auto* button = form().menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
+    QTRY_VERIFY(button && button->isVisible());
+    QMenu* overflow = button->menu();
+    QVERIFY(overflow);
+    overflow->popup(form().mapToGlobal(QPoint(0, 0)));
+    QList<QAction*> items = overflow->actions();
+    overflow->hide();
+    QVERIFY(std::none_of(items.begin(), items.end(), [](QAction* a) { return a->menu(); }));
+    items.removeIf([](const QAction* a) { return a->isSeparator(); });
+    QList<QAction*> expected{form().help, form().about, form().esci};
+    if (sparaHidden || items.contains(form().spara))
+        expected.prepend(form().spara);
+    QCOMPARE(items.mid(items.size() - expected.size()), expected);
+    QCOMPARE(menuTree(*form().menuBar()).size(), 15); // the bar's own menus as they were
+
+    // An item's command runs in the main loop, not in one of the menu's own,
+    // or the browser's Qt takes no tap in the window it opens.
+    int loopLevel = -1;
+    connect(form().about, &QAction::triggered, &form(),
+            [&loopLevel] { loopLevel = QThread::currentThread()->loopLevel(); });
+    QTimer::singleShot(0, overflow, [overflow, this] {
+        QTest::mouseClick(overflow, Qt::LeftButton, {},
+                          overflow->actionGeometry(form().about).center());
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_COMPARE(loopLevel, 0);
+    QVERIFY(!overflow->isVisible());
+    QVERIFY(app->form6().isVisible());
 }
 
 // The catalogue's numbers stand in the code as they are.

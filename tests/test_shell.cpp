@@ -1,15 +1,22 @@
 #include "modulo1.h"
 #include "support/fixedscreen.h"
 #include "ui/application.h"
+#include "ui/arrangement.h"
 #include "ui/centring.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/filelists.h"
+#include "ui/form5.h"
 #include "ui/form6.h"
 #include "ui/helpviewer.h"
 #include "ui/toolkittexts.h"
+#include "ui/twips.h"
 
+#include <QCheckBox>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +25,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 
 using vortalin::ui::Application;
@@ -68,6 +76,53 @@ struct FakeHelp {
         return s;
     }
 };
+
+// The five windows beside the board, by name.
+QWidget& windowNamed(Application& app, const QString& name) {
+    if (name == "Form1")
+        return app.form1();
+    if (name == "Form3")
+        return app.form3();
+    if (name == "Form4")
+        return app.form4();
+    if (name == "Form5")
+        return app.form5();
+    return app.form6();
+}
+
+// A control of the options or the map file dialog, by window and name.
+QWidget* controlNamed(Application& app, const QString& name) {
+    auto& o = app.form1();
+    auto& m = app.form5();
+    const std::map<QString, QWidget*> controls{
+        {"Form1.Label1", o.Label1},     {"Form1.HScroll1", o.HScroll1},
+        {"Form1.Label2", o.Label2},     {"Form1.Check1", o.Check1},
+        {"Form1.Check2", o.Check2},     {"Form1.Frame1", o.Frame1},
+        {"Form1.Check3", o.Check3},     {"Form1.Check4", o.Check4},
+        {"Form1.HScroll2", o.HScroll2}, {"Form1.Label3(0)", o.Label3[0]},
+        {"Form1.Label4", o.Label4},     {"Form1.Label5", o.Label5},
+        {"Form1.Check5", o.Check5},     {"Form1.Label3(1)", o.Label3[1]},
+        {"Form1.Command2", o.Command2}, {"Form1.Command1", o.Command1},
+        {"Form5.Drive1", m.Drive1},     {"Form5.Dir1", m.Dir1},
+        {"Form5.File1", m.File1},       {"Form5.Text1", m.Text1},
+        {"Form5.Command1", m.Command1}, {"Form5.Label1", m.Label1},
+        {"Form5.Command2", m.Command2},
+    };
+    return controls.at(name);
+}
+
+// A frame or a drawn rectangle, which other controls lie over by design.
+bool isFrame(const QWidget* control) {
+    return qobject_cast<const QGroupBox*>(control) ||
+           QByteArray(control->metaObject()->className()) == "QFrame";
+}
+
+// Lays every window out for a screen this wide, as a turned phone does.
+void fitWindowsTo(Application& app, int screenWidth) {
+    for (const char* name : {"Form1", "Form3", "Form4", "Form5", "Form6"})
+        if (auto* arrangement = vortalin::ui::Arrangement::of(windowNamed(app, name)))
+            arrangement->fitTo(screenWidth);
+}
 
 } // namespace
 
@@ -173,6 +228,142 @@ private slots:
             QCOMPARE(box.pos(), at);
         }
         QCOMPARE(app->form2().frameGeometry(), board);
+    }
+
+    // The narrowest screen the page gives the game (a 360-pixel phone held
+    // upright, zoomed to 372): every window lies within it, frame included,
+    // each shown control lies inside its parent, and in a narrowed window no
+    // control covers another, but for the boxes laid over the frame on purpose.
+    void everyWindowFitsTheNarrowestScreen_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("narrowed");
+        QTest::newRow("options") << "Form1" << true;
+        QTest::newRow("fire") << "Form3" << false;
+        QTest::newRow("splash") << "Form4" << false;
+        QTest::newRow("map file") << "Form5" << true;
+        QTest::newRow("about") << "Form6" << false;
+    }
+    void everyWindowFitsTheNarrowestScreen() {
+        QFETCH(QString, window);
+        QFETCH(bool, narrowed);
+        constexpr int narrowest = 372;
+        auto app = quietApp();
+        QWidget& shown = windowNamed(*app, window);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const int frame = shown.frameGeometry().width() - shown.width();
+        fitWindowsTo(*app, narrowest);
+        const auto* arrangement = vortalin::ui::Arrangement::of(shown);
+        QCOMPARE(arrangement && arrangement->isNarrow(), narrowed);
+        QVERIFY2(shown.width() + std::max(frame, 8) <= narrowest,
+                 qPrintable(QString::number(shown.width())));
+        QList<const QWidget*> parents{&shown};
+        for (const QGroupBox* frame : shown.findChildren<QGroupBox*>())
+            parents << frame;
+        for (const QWidget* parent : parents) {
+            const QList<QWidget*> controls =
+                parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (const QWidget* control : controls) {
+                if (control->isWindow() || !control->isVisibleTo(&shown))
+                    continue;
+                QVERIFY2(parent->rect().contains(control->geometry()),
+                         qPrintable(control->metaObject()->className()));
+                for (const QWidget* other : controls) {
+                    if (!narrowed) // the catalogue's own layout: the dial's box reaches a bar
+                        break;
+                    if (other == control || other->isWindow() || !other->isVisibleTo(&shown))
+                        continue;
+                    const bool overFrame = isFrame(other) &&
+                                           other->geometry().contains(control->geometry());
+                    QVERIFY2(overFrame || isFrame(control) ||
+                                 !control->geometry().intersects(other->geometry()),
+                             qPrintable(QStringLiteral("%1 over %2")
+                                            .arg(control->metaObject()->className(),
+                                                 other->metaObject()->className())));
+                }
+            }
+        }
+    }
+
+    // A window takes its narrow arrangement only on a screen narrower than
+    // it is as designed, frame included.
+    void narrowArrangementOnlyWhereTheWindowIsWider_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("spare"); // screen width less the designed outer width
+        QTest::addColumn<bool>("narrow");
+        QTest::newRow("options, just wide enough") << "Form1" << 0 << false;
+        QTest::newRow("options, a pixel short") << "Form1" << -1 << true;
+        QTest::newRow("map file, just wide enough") << "Form5" << 0 << false;
+        QTest::newRow("map file, a pixel short") << "Form5" << -1 << true;
+        QTest::newRow("map file on a 844 phone on its side") << "Form5" << 844 - 440 << false;
+    }
+    void narrowArrangementOnlyWhereTheWindowIsWider() {
+        QFETCH(QString, window);
+        QFETCH(int, spare);
+        QFETCH(bool, narrow);
+        auto app = quietApp();
+        QWidget& shown = windowNamed(*app, window);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const int outer = shown.frameGeometry().width();
+        auto* arrangement = vortalin::ui::Arrangement::of(shown);
+        QVERIFY(arrangement && !arrangement->isNarrow());
+        QCOMPARE(arrangement->fitTo(outer + spare), narrow);
+        QCOMPARE(arrangement->isNarrow(), narrow);
+    }
+
+    // Narrowed and widened again (a phone turned twice), the windows are the
+    // catalogue's to the pixel, as on a 1024-pixel desktop from the start.
+    void designedArrangementIsTheCatalogue_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("twips");
+        const auto row = [](const char* control, int l, int t, int w, int h) {
+            QTest::newRow(control) << QString::fromLatin1(control) << QRect(l, t, w, h);
+        };
+        row("Form1", 0, 0, 7335, 4230);
+        row("Form1.Label1", 525, 210, 1395, 225);
+        row("Form1.HScroll1", 2340, 210, 3705, 210);
+        row("Form1.Label2", 6540, 225, 645, 240);
+        row("Form1.Check1", 495, 960, 1650, 360);
+        row("Form1.Check2", 480, 1410, 2175, 330);
+        row("Form1.Frame1", 225, 675, 2565, 2160);
+        row("Form1.Check3", 255, 1200, 2085, 255);
+        row("Form1.Check4", 240, 1620, 1605, 300);
+        row("Form1.HScroll2", 3075, 1545, 3315, 225);
+        row("Form1.Label3(0)", 3630, 900, 2310, 225);
+        row("Form1.Label4", 6570, 1575, 435, 255);
+        row("Form1.Label5", 4080, 2310, 1860, 285);
+        row("Form1.Check5", 3120, 1980, 3075, 255);
+        row("Form1.Label3(1)", 3600, 1215, 1875, 225);
+        row("Form1.Command2", 3690, 3570, 3615, 525);
+        row("Form1.Command1", 45, 3570, 3615, 525);
+        row("Form5", 0, 0, 6480, 3885);
+        row("Form5.Drive1", 210, 1980, 2835, 315);
+        row("Form5.Dir1", 210, 195, 2820, 1665);
+        row("Form5.File1", 3225, 180, 3120, 2040);
+        row("Form5.Text1", 1335, 2625, 4965, 360);
+        row("Form5.Command1", 975, 3285, 2085, 450);
+        row("Form5.Label1", 225, 2685, 825, 225);
+        row("Form5.Command2", 3750, 3285, 2205, 450);
+    }
+    void designedArrangementIsTheCatalogue() {
+        QFETCH(QString, control);
+        QFETCH(QRect, twips);
+        using vortalin::ui::rectFromTwips;
+        const QRect expected = rectFromTwips(twips.x(), twips.y(), twips.width(), twips.height());
+        auto app = quietApp();
+        const auto placed = [&] {
+            return control.contains(u'.') ? controlNamed(*app, control)->geometry()
+                                          : QRect(QPoint(), windowNamed(*app, control).size());
+        };
+        QCOMPARE(placed(), expected);
+        fitWindowsTo(*app, 360);
+        QVERIFY(placed() != expected || control.endsWith("Drive1") || control.endsWith("Dir1") ||
+                control.startsWith("Form1.Check3") || control.startsWith("Form1.Check4"));
+        fitWindowsTo(*app, 1024);
+        QCOMPARE(placed(), expected);
+        QCOMPARE(windowNamed(*app, control.section(u'.', 0, 0)).minimumSize(),
+                 windowNamed(*app, control.section(u'.', 0, 0)).maximumSize()); // fixed
     }
 
     // "About" twice: one box; "Ok" hides it; it comes back where it was left.

@@ -1,5 +1,6 @@
 #include "centring.h"
 
+#include "arrangement.h"
 #include "game/constants.h"
 #include "twips.h"
 
@@ -8,6 +9,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace vortalin::ui {
 
@@ -32,6 +36,8 @@ void centreByOuterSize(QWidget& window) {
 // A window manager frames a window only once it is shown, so a window
 // centred before then went by its inner size. This centres it again as soon
 // as its outer size is known, once, and gives up when it is hidden first.
+// The browser's Qt knows the frame from the first paint on, and moves
+// nothing by itself after the show.
 class FrameWatch : public QObject {
 public:
     explicit FrameWatch(QWidget& window)
@@ -47,6 +53,7 @@ protected:
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::WindowActivate:
+        case QEvent::Paint:
             if (m_window.frameGeometry().size() != m_outer) {
                 centreByOuterSize(m_window);
                 finish();
@@ -77,6 +84,21 @@ bool frameMayCome(const QWidget& window) {
            !window.findChild<QObject*>(QLatin1String(frameWatchName), Qt::FindDirectChildrenOnly);
 }
 
+// The shown windows left partly off the screen, and those in `rearranged`,
+// which changed their shape under the player.
+void centreWindows(const std::vector<QWidget*>& rearranged) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() &&
+            !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+            (!screen->geometry().contains(window->frameGeometry()) ||
+             std::find(rearranged.begin(), rearranged.end(), window) != rearranged.end()))
+            centreByOuterSize(*window);
+    }
+}
+
 } // namespace
 
 void centreOnScreen(QWidget& window) {
@@ -86,20 +108,16 @@ void centreOnScreen(QWidget& window) {
 }
 
 void centreWindowsLeftOffScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() &&
-            !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
-            !screen->geometry().contains(window->frameGeometry()))
-            centreByOuterSize(*window);
-    }
+    centreWindows({});
+}
+
+void fitWindowsToScreen() {
+    centreWindows(arrangeWindowsForScreen());
 }
 
 void keepWindowsOnScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        QObject::connect(screen, &QScreen::geometryChanged, screen, centreWindowsLeftOffScreen);
+        QObject::connect(screen, &QScreen::geometryChanged, screen, fitWindowsToScreen);
 }
 
 } // namespace vortalin::ui

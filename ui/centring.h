@@ -15,6 +15,11 @@ void centreOnScreen(QWidget& window);
 // The board, maximised, follows the screen by itself.
 void centreWindowsLeftOffScreen();
 
+// Lays the windows out for the screen as it is now (a narrow screen takes
+// the narrow arrangements), then centres again each shown window that changed
+// its arrangement or was left partly off the screen.
+void fitWindowsToScreen();
+
 // Does so whenever the primary screen changes its size.
 void keepWindowsOnScreen();
 

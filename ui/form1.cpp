@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "arrangement.h"
 #include "centring.h"
 #include "firstfocus.h"
 #include "windowopening.h"
@@ -50,6 +51,7 @@ Form1::Form1(Application& app, SpeedClock clock) : m_app(app), m_clock(std::move
     setFont(dialogFont());
     setFixedSize(sizeFromTwips(7335, 4230));
     buildControls();
+    buildNarrowArrangement();
     connectHandlers();
 }
 
@@ -73,6 +75,33 @@ void Form1::buildControls() {
     setTabOrder(Check4, HScroll2);
     setTabOrder(HScroll2, Command2);
     setTabOrder(Command2, Command1);
+}
+
+// On a phone held upright: the planets' label above its bar, the frame with
+// the four boxes, the speed controls below it as they stand beside it, and
+// "Fatto" above "Esci".
+void Form1::buildNarrowArrangement() {
+    // The speed group keeps its own layout, moved under the frame.
+    const auto speed = [](double left, double top, double width, double height) {
+        return rectFromTwips(left - 2850, top + 2460, width, height);
+    };
+    new Arrangement(*this, sizeFromTwips(5400, 5925),
+                    {
+                        {Label1, rectFromTwips(225, 210, 1395, 225)},
+                        {HScroll1, rectFromTwips(225, 525, 3705, 210)},
+                        {Label2, rectFromTwips(4425, 540, 645, 240)},
+                        {Frame1, rectFromTwips(225, 960, 2565, 2160)},
+                        {Check1, rectFromTwips(495, 1245, 1650, 360)},
+                        {Check2, rectFromTwips(480, 1695, 2175, 330)},
+                        {HScroll2, speed(3075, 1545, 3315, 225)},
+                        {Label3[0], speed(3630, 900, 2310, 225)},
+                        {Label4, speed(6570, 1575, 435, 255)},
+                        {Label5, speed(4080, 2310, 1860, 285)},
+                        {Check5, speed(3120, 1980, 3075, 255)},
+                        {Label3[1], speed(3600, 1215, 1875, 225)},
+                        {Command1, rectFromTwips(900, 4650, 3615, 525)},
+                        {Command2, rectFromTwips(900, 5265, 3615, 525)},
+                    });
 }
 
 void Form1::buildChecks() {

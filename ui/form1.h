@@ -54,6 +54,7 @@ protected:
 
 private:
     void buildControls();
+    void buildNarrowArrangement();
     void buildChecks();
     void buildSpeedControls();
     void connectHandlers();

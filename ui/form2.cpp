@@ -11,6 +11,7 @@
 #include "game/ships.h"
 #include "helpviewer.h"
 #include "menubarkeys.h"
+#include "menubaroverflow.h"
 #include "platform.h"
 #include "speed.h"
 #include "windowopening.h"
@@ -70,6 +71,7 @@ Form2::Form2(Application& app)
 void Form2::buildMenus() {
     QMenuBar* bar = menuBar();
     reachFromKeyboard(*bar);
+    listOverflowFlat(*bar);
     const auto menu = [&](const QString& caption) {
         QMenu* m = bar->addMenu(caption);
         m->menuAction()->setMenuRole(QAction::NoRole);

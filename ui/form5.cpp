@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "arrangement.h"
 #include "centring.h"
 #include "firstfocus.h"
 #include "fonts.h"
@@ -39,6 +40,7 @@ Form5::Form5(Game& game, MainWindow& mainWindow) : m_game(game), m_mainWindow(ma
     setFixedSize(sizeFromTwips(6480, 3885));
     setFont(dialogFont()); // the face the boxes were laid out for
     buildControls();
+    buildNarrowArrangement();
     Drive1->refresh();
     Dir1->setPath(QDir::currentPath());
     Drive1->followDirectory(Dir1->path());
@@ -92,6 +94,19 @@ void Form5::buildControls() {
     connect(Text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+}
+
+// On a phone held upright: the lists one under another, "Nome file" above
+// its box, the buttons side by side below.
+void Form5::buildNarrowArrangement() {
+    new Arrangement(*this, sizeFromTwips(5400, 6105),
+                    {
+                        {File1, rectFromTwips(210, 2415, 3120, 2040)},
+                        {Label1, rectFromTwips(225, 4575, 825, 225)},
+                        {Text1, rectFromTwips(210, 4845, 4965, 360)},
+                        {Command1, rectFromTwips(210, 5505, 2085, 450)},
+                        {Command2, rectFromTwips(2985, 5505, 2205, 450)},
+                    });
 }
 
 void Form5::openFor(const QString& action) {

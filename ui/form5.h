@@ -63,6 +63,7 @@ public:
 
 private:
     void buildControls();
+    void buildNarrowArrangement();
     void refreshLists();
     void save(const QString& path);
 

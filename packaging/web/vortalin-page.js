@@ -29,13 +29,18 @@
         notice.timer = setTimeout(() => { line.hidden = true; }, seconds * 1000);
     };
 
-    // The largest window outside the board, the options dialog: 497 x 312
-    // CSS pixels with its frame, and a margin. A screen narrower or lower than that shows the
-    // whole game smaller, by the zoom a phone's browser gives a page, so that
-    // every window lies on it; Qt draws at the screen's real pixels all the
+    // The largest window outside the board, the options dialog, needs 501 x
+    // 320 CSS pixels as designed (497 x 312 with its frame, and a margin).
+    // On a screen narrower than that the game lays its wide windows out
+    // narrow, one group under another: then the largest, the map file
+    // dialog, needs 372 x 445. The page shows the game as large as one of
+    // the two allows, by the zoom a phone's browser gives a page, so that
+    // every window lies on the screen and its texts stay readable; the game
+    // picks the arrangement by the screen it is given, so the choice never
+    // goes round in a circle. Qt draws at the screen's real pixels all the
     // same. Turning the phone fits it anew. A desktop's browser has no such
     // zoom and keeps one CSS pixel a pixel of the game.
-    const needed = { width: 501, height: 320 };
+    const arrangements = [{ width: 501, height: 320 }, { width: 372, height: 445 }];
     const viewport = document.getElementById('viewport');
     let zoom = 1;
     const fit = () => {
@@ -45,9 +50,13 @@
         // A phone's keyboard takes height while a box is typed into: that
         // is no reason to shrink the game.
         const typing = document.activeElement && /^(INPUT|TEXTAREA)$/.test(document.activeElement.tagName);
-        let wanted = Math.min(1, width / needed.width);
-        if (!typing || height / needed.height > zoom)
-            wanted = Math.min(wanted, height / needed.height);
+        const scaleFor = (needed) => {
+            let scale = Math.min(1, width / needed.width);
+            if (!typing || height / needed.height > zoom)
+                scale = Math.min(scale, height / needed.height);
+            return scale;
+        };
+        let wanted = Math.max(...arrangements.map(scaleFor));
         wanted = Math.floor(wanted * 1000) / 1000;
         if (!(wanted > 0) || Math.abs(wanted - zoom) < 0.002)
             return;

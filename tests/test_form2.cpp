@@ -176,19 +176,25 @@ void TestForm2::menuBarOverflowListsItsMenusItems() {
     QVERIFY(std::none_of(items.begin(), items.end(), [](QAction* a) { return a->menu(); }));
     items.removeIf([](const QAction* a) { return a->isSeparator(); });
     QList<QAction*> expected{form().help, form().about, form().esci};
-    if (sparaHidden || items.contains(form().spara))
+    if (sparaHidden || items.size() > expected.size())
         expected.prepend(form().spara);
-    QCOMPARE(items.mid(items.size() - expected.size()), expected);
+    QCOMPARE(items.size(), expected.size());
+    for (qsizetype i = 0; i < items.size(); ++i)
+        QCOMPARE(items[i]->text(), expected[i]->text());
     QCOMPARE(menuTree(*form().menuBar()).size(), 15); // the bar's own menus as they were
 
-    // An item's command runs in the main loop, not in one of the menu's own,
+    // An item's command runs once the menu's own event loop has returned,
     // or the browser's Qt takes no tap in the window it opens.
     int loopLevel = -1;
     connect(form().about, &QAction::triggered, &form(),
             [&loopLevel] { loopLevel = QThread::currentThread()->loopLevel(); });
-    QTimer::singleShot(0, overflow, [overflow, this] {
-        QTest::mouseClick(overflow, Qt::LeftButton, {},
-                          overflow->actionGeometry(form().about).center());
+    QTimer::singleShot(0, overflow, [overflow] {
+        const QList<QAction*> shown = overflow->actions();
+        const auto about = std::find_if(shown.begin(), shown.end(), [](const QAction* a) {
+            return a->text() == QStringLiteral("About");
+        });
+        QVERIFY(about != shown.end());
+        QTest::mouseClick(overflow, Qt::LeftButton, {}, overflow->actionGeometry(*about).center());
     });
     QTest::mouseClick(button, Qt::LeftButton);
     QTRY_COMPARE(loopLevel, 0);

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QToolButton>
 
 #include <algorithm>
@@ -17,10 +16,7 @@ namespace {
 const char flattenedProperty[] = "vortalinFlattened";
 
 // Qt fills the overflow's menu afresh whenever the bar's titles move; it is
-// flattened each time it is about to show. The button's own press would run
-// the menu in a nested event loop (QMenu::exec), and the browser's Qt then
-// takes no tap in a window an item opens; the menu is popped up instead, as
-// the bar's titles do, so an item's command runs with no loop but the main one.
+// flattened each time it is about to show.
 class OverflowWatch : public QObject {
 public:
     explicit OverflowWatch(QToolButton& button) : QObject(&button), m_button(button) {
@@ -28,38 +24,22 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched == &m_button)
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::MouseButtonPress)
             follow(m_button.menu());
-        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
-            return false;
-        const auto* press = static_cast<QMouseEvent*>(event);
-        QMenu* overflow = m_button.menu();
-        if (watched != &m_button) { // the menu: a press there may close it
-            m_menuPress = press->timestamp();
-            return false;
-        }
-        if (!overflow || press->button() != Qt::LeftButton)
-            return false;
-        follow(overflow);
-        // The press that closed the menu, passed on to the button, only closes it.
-        if (press->timestamp() != m_menuPress && !overflow->isVisible())
-            overflow->popup(m_button.mapToGlobal(QPoint(0, m_button.height())));
-        return true;
+        return false;
     }
 
 private:
-    void follow(QMenu* overflow) {
+    static void follow(QMenu* overflow) {
         if (!overflow || overflow->property(flattenedProperty).toBool())
             return;
         overflow->setProperty(flattenedProperty, true);
-        overflow->installEventFilter(this);
         QObject::connect(overflow, &QMenu::aboutToShow, overflow,
                          [overflow] { flattenOverflow(*overflow); });
     }
 
     QToolButton& m_button;
-    quint64 m_menuPress = ~quint64(0);
 };
 
 } // namespace
@@ -69,20 +49,45 @@ void listOverflowFlat(QMenuBar& bar) {
         new OverflowWatch(*button);
 }
 
+namespace {
+
+// The button runs its menu in a nested event loop (QMenu::exec); a window an
+// item opened while that loop was on the stack took no tap in the browser's
+// Qt. Each item of the overflow stands in for the bar's own, whose command
+// runs one turn of the event loop later, once the menu's loop has returned.
+void addStandIn(QMenu& overflow, QAction* real) {
+    if (real->isSeparator()) {
+        overflow.addSeparator();
+        return;
+    }
+    QAction* standIn = overflow.addAction(real->text());
+    standIn->setEnabled(real->isEnabled());
+    standIn->setVisible(real->isVisible());
+    standIn->setCheckable(real->isCheckable());
+    standIn->setChecked(real->isChecked());
+    QObject::connect(standIn, &QAction::triggered, real, [real] {
+        QMetaObject::invokeMethod(real, &QAction::trigger, Qt::QueuedConnection);
+    });
+}
+
+} // namespace
+
 void flattenOverflow(QMenu& overflow) {
     const QList<QAction*> held = overflow.actions();
     if (std::none_of(held.begin(), held.end(), [](const QAction* a) { return a->menu(); }))
         return;
-    // The actions belong to the bar's menus; taking them off this menu leaves them be.
+    // The actions belong to the bar's menus; taking them off this menu leaves
+    // them be, and the stand-ins, the menu's own, go when Qt clears it.
     for (QAction* action : held)
         overflow.removeAction(action);
     for (QAction* action : held) {
         if (QMenu* menu = action->menu()) {
             if (!overflow.actions().isEmpty())
                 overflow.addSeparator();
-            overflow.addActions(menu->actions());
+            for (QAction* item : menu->actions())
+                addStandIn(overflow, item);
         } else {
-            overflow.addAction(action); // a command of the bar itself: "Spara"
+            addStandIn(overflow, action); // a command of the bar itself: "Spara"
         }
     }
 }

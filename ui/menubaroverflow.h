@@ -9,8 +9,7 @@ namespace vortalin::ui {
 // titles give way to an overflow button, whose menu held them as submenus.
 // The browser's Qt takes no tap in a submenu of a popup, so the overflow's
 // menu lists the items of those menus itself, each menu's after the last,
-// with the same captions and commands. A press on the button pops the menu
-// up without a nested event loop, as the bar's own titles do.
+// with the same captions and commands, each run once the menu has closed.
 void listOverflowFlat(QMenuBar& bar);
 
 // Does so to one overflow menu now: each submenu's place taken by its items.

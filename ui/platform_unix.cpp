@@ -25,16 +25,4 @@ QStringList driveRoots() {
     return roots;
 }
 
-Qt::CaseSensitivity fileNameCase() {
-    return Qt::CaseSensitive;
-}
-
-bool hasWinHelp(const QString&) {
-    return false;
-}
-
-bool hasCatalogueFaces() {
-    return false;
-}
-
 } // namespace vortalin::ui::platform

@@ -77,18 +77,6 @@ QStringList driveRoots() {
     return {mapsFolder()};
 }
 
-Qt::CaseSensitivity fileNameCase() {
-    return Qt::CaseSensitive;
-}
-
-bool hasWinHelp(const QString&) {
-    return false;
-}
-
-bool hasCatalogueFaces() {
-    return false;
-}
-
 void openStorage() {
     vortalin_open_maps();
     QDir::setCurrent(mapsFolder());

@@ -1,6 +1,9 @@
 #include "assets/artwork.h"
 
+#include <QFile>
+#include <QResource>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -9,6 +12,11 @@
 static void loadArtwork() {
     static const bool loaded = [] {
         Q_INIT_RESOURCE(artwork);
+#ifndef VORTALIN_FINER_SETS_BESIDE
+        Q_INIT_RESOURCE(artwork125);
+        Q_INIT_RESOURCE(artwork150);
+        Q_INIT_RESOURCE(artwork200);
+#endif
         return true;
     }();
     (void)loaded;
@@ -36,7 +44,30 @@ QImage picture(const QString& name, double scale) {
     return image;
 }
 
+// Every picture painted at each scale.
+QStringList pictureNames() {
+    QStringList names{QStringLiteral("starfield"), QStringLiteral("banner"),
+                      QStringLiteral("icon")};
+    for (int i = 0; i < stockPictureCount; ++i)
+        names << QStringLiteral("stock%1").arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
 } // namespace
+
+bool carries(double scale) {
+    if (!painted(scale))
+        return false;
+    loadArtwork();
+    const QStringList names = pictureNames();
+    return std::all_of(names.begin(), names.end(),
+                       [scale](const QString& name) { return QFile::exists(fileName(name, scale)); });
+}
+
+bool addPictureFile(const QString& file) {
+    loadArtwork();
+    return QFile::exists(file) && QResource::registerResource(file);
+}
 
 QImage stockPicture(int index, double scale) {
     if (index < 0 || index >= stockPictureCount)
@@ -56,7 +87,8 @@ QIcon appIcon() {
     loadArtwork();
     QIcon icon;
     for (double scale : paintedScales)
-        icon.addFile(fileName(QStringLiteral("icon"), scale));
+        if (carries(scale))
+            icon.addFile(fileName(QStringLiteral("icon"), scale));
     return icon;
 }
 

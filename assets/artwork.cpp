@@ -44,10 +44,11 @@ QImage picture(const QString& name, double scale) {
     return image;
 }
 
-// Every picture painted at each scale.
-QStringList pictureNames() {
-    QStringList names{QStringLiteral("starfield"), QStringLiteral("banner"),
-                      QStringLiteral("icon")};
+// The pictures of a finer set. The globe's icons are not among them: a
+// window's icon is picked by its size, whatever the screen, so every build
+// carries all four (a few kilobytes).
+QStringList setPictureNames() {
+    QStringList names{QStringLiteral("starfield"), QStringLiteral("banner")};
     for (int i = 0; i < stockPictureCount; ++i)
         names << QStringLiteral("stock%1").arg(i, 2, 10, QLatin1Char('0'));
     return names;
@@ -59,7 +60,7 @@ bool carries(double scale) {
     if (!painted(scale))
         return false;
     loadArtwork();
-    const QStringList names = pictureNames();
+    const QStringList names = setPictureNames();
     return std::all_of(names.begin(), names.end(),
                        [scale](const QString& name) { return QFile::exists(fileName(name, scale)); });
 }
@@ -87,8 +88,7 @@ QIcon appIcon() {
     loadArtwork();
     QIcon icon;
     for (double scale : paintedScales)
-        if (carries(scale))
-            icon.addFile(fileName(QStringLiteral("icon"), scale));
+        icon.addFile(fileName(QStringLiteral("icon"), scale));
     return icon;
 }
 

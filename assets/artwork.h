@@ -14,9 +14,9 @@ namespace vortalin::art {
 // is painted for; each shows the same at the same size in board pixels.
 inline constexpr std::array<double, 4> paintedScales{1.0, 1.25, 1.5, 2.0};
 
-// Whether the program holds every picture painted for `scale`: the desktop
-// carries each painted set, the browser's page the 1x set and at most the
-// finer one its screen needs.
+// Whether the program holds the board's and the banner's pictures painted
+// for `scale`: the desktop carries each painted set, the browser's page the
+// 1x set and at most the finer one its screen needs.
 bool carries(double scale);
 
 // Adds the pictures in a Qt binary resource file (a finer set that the
@@ -40,7 +40,7 @@ QImage starfield(double scale = 1);
 QImage banner(double scale = 1);
 
 // The globe: the program's icon and the map file dialog's, at each scale
-// carried.
+// (carried whole by every build).
 QIcon appIcon();
 
 } // namespace vortalin::art

@@ -1,6 +1,9 @@
 #include "assets/artwork.h"
 
+#include <QFile>
+#include <QResource>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -9,6 +12,11 @@
 static void loadArtwork() {
     static const bool loaded = [] {
         Q_INIT_RESOURCE(artwork);
+#ifndef VORTALIN_FINER_SETS_BESIDE
+        Q_INIT_RESOURCE(artwork125);
+        Q_INIT_RESOURCE(artwork150);
+        Q_INIT_RESOURCE(artwork200);
+#endif
         return true;
     }();
     (void)loaded;
@@ -36,7 +44,31 @@ QImage picture(const QString& name, double scale) {
     return image;
 }
 
+// The pictures of a finer set. The globe's icons are not among them: a
+// window's icon is picked by its size, whatever the screen, so every build
+// carries all four (a few kilobytes).
+QStringList setPictureNames() {
+    QStringList names{QStringLiteral("starfield"), QStringLiteral("banner")};
+    for (int i = 0; i < stockPictureCount; ++i)
+        names << QStringLiteral("stock%1").arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
 } // namespace
+
+bool carries(double scale) {
+    if (!painted(scale))
+        return false;
+    loadArtwork();
+    const QStringList names = setPictureNames();
+    return std::all_of(names.begin(), names.end(),
+                       [scale](const QString& name) { return QFile::exists(fileName(name, scale)); });
+}
+
+bool addPictureFile(const QString& file) {
+    loadArtwork();
+    return QFile::exists(file) && QResource::registerResource(file);
+}
 
 QImage stockPicture(int index, double scale) {
     if (index < 0 || index >= stockPictureCount)

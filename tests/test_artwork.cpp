@@ -6,11 +6,21 @@
 #include "vectoricon.h"
 
 #include <QFile>
+#include <QResource>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include <cmath>
+
+// The 2x set embedded in the program, taken away and given back, as the
+// browser's page carries it beside the program instead.
+void dropEmbedded2x() {
+    Q_CLEANUP_RESOURCE(artwork200);
+}
+void restoreEmbedded2x() {
+    Q_INIT_RESOURCE(artwork200);
+}
 
 namespace {
 
@@ -92,6 +102,8 @@ private slots:
     void scalableIconIsTheCommittedDrawing();
     void webIconsAreTheCommittedGlobe_data();
     void webIconsAreTheCommittedGlobe();
+    void aSetFromAFileStandsInForTheEmbeddedOne_data();
+    void aSetFromAFileStandsInForTheEmbeddedOne();
 };
 
 void TestArtwork::stockPicturesHaveTheBoardsSizes_data() {
@@ -451,6 +463,55 @@ void TestArtwork::webIconsAreTheCommittedGlobe() {
         QVERIFY(qGray(painted.pixel(d, d)) < 40);
         QVERIFY(qBlue(painted.pixel(size / 2, size / 3)) > 60);
     }
+}
+
+void TestArtwork::aSetFromAFileStandsInForTheEmbeddedOne_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("the 2x set's file") << QStringLiteral(VORTALIN_TEST_SET) << true;
+    QTest::newRow("no such file") << QStringLiteral(VORTALIN_TEST_SET ".absent") << false;
+    QTest::newRow("a picture, not a set") << QStringLiteral(VORTALIN_ASSETS "/stock00@2x.png")
+                                          << false;
+}
+
+// Without its set the program does not carry a scale, yet its icon keeps
+// every size; a set's file brings back the very pictures embedded on the
+// desktop.
+void TestArtwork::aSetFromAFileStandsInForTheEmbeddedOne() {
+    QFETCH(QString, file);
+    QFETCH(bool, added);
+    namespace art = vortalin::art;
+    QVERIFY(art::carries(2));
+    const QList<QSize> iconWhole = art::appIcon().availableSizes();
+    QList<QImage> embedded{art::starfield(2), art::banner(2)};
+    for (int i = 0; i < art::stockPictureCount; ++i)
+        embedded << art::stockPicture(i, 2);
+    dropEmbedded2x();
+    const bool carriedWithout = art::carries(2);
+    const bool nullWithout = art::stockPicture(0, 2).isNull();
+    const QList<QSize> iconWithout = art::appIcon().availableSizes();
+    const bool addedNow = art::addPictureFile(file);
+    const bool carriedNow = art::carries(2);
+    QList<QImage> fromFile{art::starfield(2), art::banner(2)};
+    for (int i = 0; i < art::stockPictureCount; ++i)
+        fromFile << art::stockPicture(i, 2);
+    const QList<QSize> iconNow = art::appIcon().availableSizes();
+    if (addedNow)
+        QResource::unregisterResource(file);
+    restoreEmbedded2x();
+
+    QVERIFY(!carriedWithout);
+    QVERIFY(nullWithout);
+    QCOMPARE(iconWithout, iconWhole);
+    QVERIFY(iconWhole.contains(QSize(64, 64)));
+    QCOMPARE(addedNow, added);
+    QCOMPARE(carriedNow, added);
+    QCOMPARE(iconNow, iconWhole);
+    if (added) {
+        for (qsizetype i = 0; i < embedded.size(); ++i)
+            QVERIFY2(fromFile[i] == embedded[i], qPrintable(QString::number(i)));
+    }
+    QVERIFY(art::carries(2));
 }
 
 QTEST_MAIN(TestArtwork)

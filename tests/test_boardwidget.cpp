@@ -1,3 +1,4 @@
+#include "assets/artwork.h"
 #include "game/memoryboard.h"
 #include "support/fixedscreen.h"
 #include "support/orbitflight.h"
@@ -10,6 +11,23 @@
 
 #include <cmath>
 #include <limits>
+
+// The program with only some of its finer sets, as in the browser, where
+// the page brings at most the screen's own; then with all of them again.
+void carryOnly(const QList<double>& scales) {
+    vortalin::art::carries(1); // the embedded sets are in before some go
+    if (!scales.contains(1.25))
+        Q_CLEANUP_RESOURCE(artwork125);
+    if (!scales.contains(1.5))
+        Q_CLEANUP_RESOURCE(artwork150);
+    if (!scales.contains(2.0))
+        Q_CLEANUP_RESOURCE(artwork200);
+}
+void carryAll() {
+    Q_INIT_RESOURCE(artwork125);
+    Q_INIT_RESOURCE(artwork150);
+    Q_INIT_RESOURCE(artwork200);
+}
 
 using vortalin::ImageArray;
 using vortalin::Rgb;
@@ -145,6 +163,8 @@ private slots:
     void explosionsHaveSmoothEdgesOnFinerScreens_data() { addRatios(); }
     void explosionsHaveSmoothEdgesOnFinerScreens();
     void aBoardMovedToAFinerScreenTakesItsPictures();
+    void aScreenTakesTheNearestSetCarried_data();
+    void aScreenTakesTheNearestSetCarried();
 
 private:
     std::unique_ptr<BoardWidget> board;
@@ -513,6 +533,41 @@ void TestBoardWidget::aBoardMovedToAFinerScreenTakesItsPictures() {
     QCOMPARE(shot.size(), QSize(2560, 2000));
     QVERIFY(uniformBlocks(shot.copy(200, 200, 300, 300)) < 0.5);
     QCOMPARE(QColor(shot.pixel(1200, 1201)).red(), 255);
+}
+
+void TestBoardWidget::aScreenTakesTheNearestSetCarried_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QList<double>>("carried");
+    QTest::addColumn<double>("painted");
+    const QList<double> all{1, 1.25, 1.5, 2};
+    QTest::newRow("100 %") << 1.0 << all << 1.0;
+    QTest::newRow("90 %") << 0.9 << all << 1.0;
+    QTest::newRow("110 %: the 125 % set") << 1.1 << all << 1.25;
+    QTest::newRow("125 % reported a hair above") << 1.2500001 << all << 1.25;
+    QTest::newRow("175 %: the 200 % set") << 1.75 << all << 2.0;
+    QTest::newRow("300 %: the finest") << 3.0 << all << 2.0;
+    QTest::newRow("200 %, the 1x set alone") << 2.0 << QList<double>{1} << 1.0;
+    QTest::newRow("125 % without its set") << 1.25 << QList<double>{1, 1.5, 2} << 1.5;
+    QTest::newRow("150 %, the 2x set beside") << 1.5 << QList<double>{1, 2} << 2.0;
+    QTest::newRow("300 %, 150 the finest") << 3.0 << QList<double>{1, 1.5} << 1.5;
+    QTest::newRow("100 %, the 2x set beside") << 1.0 << QList<double>{1, 2} << 1.0;
+}
+
+// A set the program lacks is never asked for: the nearest set above the
+// screen's ratio that it holds, else its finest, is there to scale.
+void TestBoardWidget::aScreenTakesTheNearestSetCarried() {
+    QFETCH(double, ratio);
+    QFETCH(QList<double>, carried);
+    QFETCH(double, painted);
+    carryOnly(carried);
+    const double taken = vortalin::ui::paintedScaleFor(ratio);
+    const QImage giant = vortalin::art::stockPicture(7, taken);
+    const QImage stars = vortalin::art::starfield(taken);
+    carryAll();
+    QCOMPARE(taken, painted);
+    const int side = int(std::lround(150 * painted));
+    QCOMPARE(giant.size(), QSize(side, side));
+    QVERIFY(!stars.isNull());
 }
 
 VORTALIN_FINER_SCREENS_TEST_MAIN(TestBoardWidget)

@@ -40,10 +40,15 @@ std::unique_ptr<PictureSet> makeSet(double ratio) {
 } // namespace
 
 double paintedScaleFor(double ratio) {
-    for (double scale : art::paintedScales)
+    double finest = 1;
+    for (double scale : art::paintedScales) {
+        if (!art::carries(scale))
+            continue;
         if (scale >= ratio - ratioTolerance)
             return scale;
-    return art::paintedScales.back();
+        finest = scale;
+    }
+    return finest;
 }
 
 const PictureSet& picturesFor(double ratio) {

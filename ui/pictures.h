@@ -19,7 +19,8 @@ struct PictureSet {
 };
 
 // The set painted for `ratio`, or else the nearest painted above it scaled
-// smoothly down (the finest, scaled up, beyond it). Made once per ratio.
+// smoothly down (the finest, scaled up, beyond it), among the sets the
+// program carries. Made once per ratio.
 const PictureSet& picturesFor(double ratio);
 
 // The painted scale that picturesFor takes its set from.

@@ -4,6 +4,8 @@
 
 #include "centring.h"
 
+#include "assets/artwork.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -89,6 +91,9 @@ QString mapsFolder() {
 }
 
 void startUp() {
+    // The pictures for the screen's finer pixels, where the page fetched
+    // them beside the program (vortalin-page.js): before any is read.
+    art::addPictureFile(QStringLiteral("/vortalin-pictures.rcc"));
     // The browser lends no faces of its own: the free ones the desktop
     // substitutes come with the page.
     const QDir faces(QStringLiteral(":/webfonts"));

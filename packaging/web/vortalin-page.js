@@ -162,6 +162,14 @@
         const registration = await keepOffline();
         if (!registration)
             return;
+        // The offline copy keeps the picture set this screen took (each
+        // worker its own build's file for that scale), and no other.
+        if (window.vortalinPictures > 1) {
+            for (const worker of [registration.installing, registration.waiting, registration.active]) {
+                if (worker)
+                    worker.postMessage({ keepPictures: window.vortalinPictures });
+            }
+        }
         const newer = (worker) => {
             if (!worker)
                 return;
@@ -178,6 +186,54 @@
         newer(registration.waiting);
         registration.addEventListener('updatefound', () => newer(registration.installing));
     };
+
+    // The pictures painted for 125, 150 and 200 % screens travel beside the
+    // program, a file a set (./package-web names them, "scale:file:bytes"):
+    // the page fetches the one set the game will take, with the program.
+    const pictureSets = ((document.querySelector('meta[name="vortalin-pictures"]') || {}).content || '')
+        .split(/\s+/).filter(Boolean).map((entry) => {
+            const [scale, file, bytes] = entry.split(':');
+            return { scale: Number(scale), file, bytes: Number(bytes) };
+        }).filter((set) => set.scale > 1 && set.file && set.bytes > 0)
+        .sort((a, b) => a.scale - b.scale);
+    // The screen's ratio as Qt reckons it (the browser's, times a phone's
+    // zoom but never above it), and the set the game takes for it: the
+    // first painted at or above it, else the finest; none at 100 %.
+    const screenRatio = () => {
+        const dpr = window.devicePixelRatio || 1;
+        const scale = window.visualViewport ? window.visualViewport.scale : 1;
+        return Math.min(dpr * scale, dpr);
+    };
+    const setFor = (ratio) => {
+        const tolerance = 1e-3;
+        if (ratio <= 1 + tolerance || pictureSets.length === 0)
+            return null;
+        return pictureSets.find((set) => set.scale >= ratio - tolerance) ||
+            pictureSets[pictureSets.length - 1];
+    };
+    // The set's bytes, or null: without them the game shows its 1x pictures
+    // scaled, as it would on a screen it has no set for.
+    const fetchPictures = async (set) => {
+        if (!set)
+            return null;
+        try {
+            const response = await fetch(set.file);
+            if (!response.ok)
+                return null;
+            const bytes = new Uint8Array(await response.arrayBuffer());
+            // A file cut short, or some other answer, would be read past its end.
+            const magic = String.fromCharCode(...bytes.subarray(0, 4));
+            if (bytes.length !== set.bytes || magic !== 'qres')
+                return null;
+            window.vortalinPictures = set.scale;
+            return bytes;
+        } catch {
+            return null;
+        }
+    };
+    let pictures = Promise.resolve(null);
+    let pictureBytes = null;
+    window.vortalinPictures = 1;
 
     // The program arrives counted, and is compiled while it arrives.
     const wasmBytes = Number((document.querySelector('meta[name="vortalin-wasm-bytes"]') || {}).content) || 0;
@@ -228,6 +284,9 @@
             });
             const result = await WebAssembly.instantiateStreaming(
                 new Response(counted, { headers: { 'Content-Type': 'application/wasm' } }), imports);
+            // The program starts once its pictures are in (they are the
+            // smaller download, and came alongside).
+            pictureBytes = await pictures;
             receive(result.instance, result.module);
         })().catch(loadFailed);
         return {};
@@ -244,9 +303,17 @@
                 (navigator.onLine ? '.' : ' (la rete non risponde).'), true);
             return;
         }
+        pictures = fetchPictures(setFor(screenRatio()));
         try {
             await Promise.race([failed.then((e) => { throw e; }), qtLoad({
                 instantiateWasm,
+                // Where the program reads them before its first picture
+                // (ui/platform_web.cpp).
+                preRun: [(module) => {
+                    if (pictureBytes)
+                        module.FS.writeFile('/vortalin-pictures.rcc', pictureBytes);
+                    pictureBytes = null;
+                }],
                 qt: {
                     containerElements: [screen],
                     entryFunction: window.vortalin_entry,

@@ -7,6 +7,41 @@
 
 const build = 'vortalin-@BUILD@';
 const files = JSON.parse('@FILES@');
+// The finer picture sets, by scale: a page fetches only its screen's, and
+// the copy keeps only those a page fetched.
+const pictures = JSON.parse('@PICTURES@');
+const pictureFiles = Object.values(pictures);
+const pictureScale = /^vortalin-pictures-([0-9.]+)x-[0-9a-f]+\.rcc$/;
+
+// This build's set for `scale`, into its copy. A set that does not come
+// leaves the game its 1x pictures: no reason to fail.
+const keepPictures = async (scale) => {
+    const file = pictures[String(Number(scale))];
+    if (!file)
+        return;
+    try {
+        const cache = await caches.open(build);
+        if (!(await cache.match(file)))
+            await cache.add(new Request(file, { cache: 'no-cache' }));
+    } catch (e) {
+        console.info('Vortalin: pictures for ' + scale + 'x not kept offline: ' + e);
+    }
+};
+
+// The scales whose sets an older build's copy held.
+const scalesKeptBefore = async () => {
+    const scales = new Set();
+    for (const name of await caches.keys()) {
+        if (!name.startsWith('vortalin-') || name === build)
+            continue;
+        for (const request of await (await caches.open(name)).keys()) {
+            const found = pictureScale.exec(new URL(request.url).pathname.split('/').pop());
+            if (found)
+                scales.add(found[1]);
+        }
+    }
+    return scales;
+};
 
 self.addEventListener('install', (event) => {
     event.waitUntil((async () => {
@@ -14,6 +49,9 @@ self.addEventListener('install', (event) => {
         // Checked with the server: the browser's HTTP cache may still hold an
         // older build's file under the same name, or this one's, just loaded.
         await cache.addAll(files.map((file) => new Request(file, { cache: 'no-cache' })));
+        // The same screens' pictures as the build this one replaces.
+        for (const scale of await scalesKeptBefore())
+            await keepPictures(scale);
         // The first build a browser sees has no page to wait for.
         if (!self.registration.active)
             await self.skipWaiting();
@@ -23,6 +61,8 @@ self.addEventListener('install', (event) => {
 self.addEventListener('message', (event) => {
     if (event.data === 'vortalin-take-over')
         self.skipWaiting();
+    else if (event.data && event.data.keepPictures)
+        event.waitUntil(keepPictures(event.data.keepPictures));
 });
 
 self.addEventListener('activate', (event) => {
@@ -51,6 +91,20 @@ self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET')
         return;
     const path = kept(event.request);
+    if (path !== null && pictureFiles.includes(path)) {
+        // A set fetched while online is kept as it passes.
+        event.respondWith((async () => {
+            const cache = await caches.open(build);
+            const found = await cache.match(path);
+            if (found)
+                return found;
+            const response = await fetch(event.request);
+            if (response.ok)
+                event.waitUntil(cache.put(path, response.clone()));
+            return response;
+        })());
+        return;
+    }
     if (path === null || !files.includes(path))
         return;
     event.respondWith((async () => {

@@ -3,7 +3,8 @@
 // WebAssembly.promising. Qt's timers and its deferred calls (where a
 // message box, a paced flight or a storage wait may begin) enter the
 // program through these two, so they enter it that way. Their callbacks
-// return nothing, so the promise they return in its place is no loss.
+// return nothing, so the promise they return in its place is no loss. The
+// other ways in are listed where the program is linked (CMakeLists.txt).
 'use strict';
 
 addToLibrary({

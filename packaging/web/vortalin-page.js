@@ -152,7 +152,7 @@
         if (!('serviceWorker' in navigator) || !window.isSecureContext)
             return null;
         try {
-            return await navigator.serviceWorker.register('vortalin-sw.js');
+            return await navigator.serviceWorker.register('vortalin-sw.js?program=' + program);
         } catch (e) {
             console.warn('Vortalin: the offline copy is not available: ' + e);
             return null;
@@ -234,9 +234,26 @@
     let pictures = Promise.resolve(null);
     let pictureBytes = null;
     window.vortalinPictures = 1;
+    // Two builds of the program: where the browser switches stacks itself
+    // (JavaScript Promise Integration: Chrome, Edge) the smaller and faster
+    // one, elsewhere (Safari, Firefox) the one asyncify lets wait. The
+    // service worker keeps only the one chosen here.
+    const jspi = typeof WebAssembly === 'object' && typeof WebAssembly.Suspending === 'function' &&
+        typeof WebAssembly.promising === 'function';
+    const program = jspi ? 'vortalin-jspi' : 'vortalin';
+    window.vortalinProgram = program;
+    const loaded = (src) => new Promise((resolve) => {
+        const tag = document.createElement('script');
+        tag.src = src;
+        tag.async = false;
+        tag.addEventListener('load', () => resolve(true));
+        tag.addEventListener('error', () => resolve(false));
+        document.body.appendChild(tag);
+    });
+    const scripts = Promise.all([loaded(program + '.js'), loaded('qtloader.js')]);
 
     // The program arrives counted, and is compiled while it arrives.
-    const wasmBytes = Number((document.querySelector('meta[name="vortalin-wasm-bytes"]') || {}).content) || 0;
+    const wasmBytes = Number((document.querySelector('meta[name="' + program + '-wasm-bytes"]') || {}).content) || 0;
     let loadFailed = null;
     const failed = new Promise((resolve) => { loadFailed = resolve; });
     const why = (e) => (!navigator.onLine || e instanceof TypeError)
@@ -244,9 +261,9 @@
         : String(e && e.message || e);
     const instantiateWasm = (imports, receive) => {
         (async () => {
-            const response = await fetch('vortalin.wasm');
+            const response = await fetch(program + '.wasm');
             if (!response.ok)
-                throw new Error('il server ha risposto ' + response.status + ' per vortalin.wasm');
+                throw new Error('il server ha risposto ' + response.status + ' per ' + program + '.wasm');
             const sent = Number(response.headers.get('Content-Length')) || 0;
             const packed = response.headers.get('Content-Encoding');
             const total = wasmBytes || (packed ? 0 : sent);
@@ -298,6 +315,7 @@
             say(lacking, false);
             return;
         }
+        await scripts;
         if (typeof qtLoad !== 'function' || typeof window.vortalin_entry !== 'function') {
             say('Vortalin non è partito: non è stato possibile scaricare i suoi file' +
                 (navigator.onLine ? '.' : ' (la rete non risponde).'), true);

@@ -6,7 +6,12 @@
 'use strict';
 
 const build = 'vortalin-@BUILD@';
-const files = JSON.parse('@FILES@');
+// Of the program's two builds, only the one the page chose (and named in
+// this worker's address) is kept.
+const program = new URL(self.location.href).searchParams.get('program') === 'vortalin-jspi'
+    ? 'vortalin-jspi' : 'vortalin';
+const other = program === 'vortalin' ? 'vortalin-jspi' : 'vortalin';
+const files = JSON.parse('@FILES@').filter((file) => file !== other + '.js' && file !== other + '.wasm');
 // The finer picture sets, by scale: a page fetches only its screen's, and
 // the copy keeps only those a page fetched.
 const pictures = JSON.parse('@PICTURES@');
